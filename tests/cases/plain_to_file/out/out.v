@@ -1,0 +1,3 @@
+  wire a; 
+    assign a = 1;
+
