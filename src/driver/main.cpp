@@ -10,7 +10,6 @@ int main(int argc, char** argv) {
   // memory in the process rather than handing it back and faulting it in anew.
   mallopt(M_MMAP_THRESHOLD, 512 << 20);
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
-  mallopt(M_TOP_PAD, 64 << 20);
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   return korvex::run_korvex(argc, argv);
