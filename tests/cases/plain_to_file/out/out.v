@@ -1,3 +1,4 @@
   wire a; 
     assign a = 1;
 
+
