@@ -91,7 +91,7 @@ TEST_F(GroupDefinitions, MemberLines) {
 }
 
 TEST_F(GroupDefinitions, SonTextWithoutParenthesis) {
-  EXPECT_EQ(error_of([] { define({"GROUP g is {", "PERSON 8 input", "}"}); }), 300);
+  EXPECT_EQ(raised([] { define({"GROUP g is {", "PERSON 8 input", "}"}); }), 300);
   // Text between SON and its parenthesis does not stall the reading.
   const Groups table = define({"GROUP g is {", "a 1 input SONx(k v)", "}"});
   EXPECT_EQ(members_of(table[0]), (std::vector<std::string>{"a 1 input"}));
@@ -125,7 +125,7 @@ TEST_F(GroupDefinitions, Errors) {
   };
   for (const Case& c : cases) {
     std::string msg;
-    EXPECT_EQ(error_of([&] { define(c.lines); }, &msg), c.error) << c.lines[0];
+    EXPECT_EQ(raised([&] { define(c.lines); }, &msg), c.error) << c.lines[0];
     EXPECT_NE(msg.find(c.text), std::string::npos) << msg;
   }
 }
@@ -150,7 +150,7 @@ TEST_F(GroupDefinitions, CapacitiesHoldInEveryPass) {
   };
   for (const Case& c : cases) {
     std::string msg;
-    EXPECT_EQ(error_of([&] { define(c.lines); }, &msg), c.error) << c.lines.back();
+    EXPECT_EQ(raised([&] { define(c.lines); }, &msg), c.error) << c.lines.back();
     if (c.error == 109) {
       EXPECT_NE(msg.find("Group number exceeded maximum size of 3  (use max_defs flag)"),
                 std::string::npos);

@@ -110,7 +110,7 @@ TEST_F(GroupExpansion, QuietCallsLeaveUnknownGroups) {
   EXPECT_EQ(changed, 1);
   EXPECT_EQ(texts_of(lines), (V{"wire [31:0]  awaddr;", "wire awready;", "wire GROUP_nope;"}));
   std::string msg;
-  EXPECT_EQ(error_of([&] { insert_groups(lines, table, 0); }, &msg), 308);
+  EXPECT_EQ(raised([&] { insert_groups(lines, table, 0); }, &msg), 308);
   EXPECT_NE(msg.find("line 2: wire GROUP_nope;\ngroup nope; is not declared\n"), std::string::npos)
       << msg;
 }
@@ -138,7 +138,7 @@ TEST_F(GroupExpansion, LineCapacityIsCheckedAsLinesAreMade) {
   EXPECT_EQ(lines.size(), 4u);
   lines = lines_of({"a", "wire GROUP_w;"});
   std::string msg;
-  EXPECT_EQ(error_of([&] { insert_groups(lines, table, 0); }, &msg), 102);
+  EXPECT_EQ(raised([&] { insert_groups(lines, table, 0); }, &msg), 102);
   EXPECT_NE(msg.find("Line copy exceeded maximum size of 4 lines (use max_lines flag)"),
             std::string::npos);
 }
@@ -154,7 +154,7 @@ TEST_F(GroupExpansion, ParametersAreTakenOutOfTheLine) {
   EXPECT_EQ(params[1].name, "X");
   EXPECT_EQ(params[1].value, " a b ");
   EXPECT_EQ(params[2].name, "Y");
-  EXPECT_EQ(error_of([] {
+  EXPECT_EQ(raised([] {
               std::string r = "GROUP_w.PARAM(W 8";
               Swaps p;
               get_group_params(line_of(r), r, p);

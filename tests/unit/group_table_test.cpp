@@ -27,7 +27,7 @@ TEST_F(GroupTable, LookupTakesTheLongestNameThatBeginsTheText) {
 TEST_F(GroupTable, UnknownGroupIsReportedUnlessQuiet) {
   const Groups table = {group("axi", {})};
   std::string msg;
-  EXPECT_EQ(error_of([&] { get_group_index(line_of("wire GROUP_a x;"), "a x;", table, 0, 0); },
+  EXPECT_EQ(raised([&] { get_group_index(line_of("wire GROUP_a x;"), "a x;", table, 0, 0); },
                      &msg),
             308);
   EXPECT_NE(msg.find("line 1: wire GROUP_a x;\ngroup ax; is not declared\n"), std::string::npos)
@@ -75,7 +75,7 @@ TEST_F(GroupTable, IndexAtTheMemberCountIsAnError) {
   std::string msg;
   std::vector<int> got;
   std::string ref = "GROUP_axi[4]";
-  EXPECT_EQ(error_of([&] { get_group_members(line_of(ref), got, table, ref); }, &msg), 344);
+  EXPECT_EQ(raised([&] { get_group_members(line_of(ref), got, table, ref); }, &msg), 344);
   EXPECT_NE(msg.find("\nGroup index 4 exceeds number of its members(4)\n"), std::string::npos);
 }
 
@@ -133,7 +133,7 @@ TEST_F(GroupTable, SonConditionsThatDoNotFit) {
   EXPECT_EQ(ref, "x GROUP_s");
   // No sign at all.
   ref = "x GROUP_s.SON(id 2)";
-  EXPECT_EQ(error_of([&] { get_group_members(line_of(ref), got, table, ref); }), 340);
+  EXPECT_EQ(raised([&] { get_group_members(line_of(ref), got, table, ref); }), 340);
 }
 
 TEST_F(GroupTable, CopiesKeepCountsAndDropSubMembers) {

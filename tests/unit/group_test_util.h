@@ -1,39 +1,20 @@
-// Helpers shared by the group tests: line arrays from texts, error capture,
+// Helpers shared by the group tests: groups and members in one expression,
 // and probes for the services of other subsystems that some tests need.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "driver/errors.h"
-#include "driver/settings.h"
 #include "expr/conditions.h"
 #include "groups/group.h"
 #include "swaps/swap_table.h"
-#include "text/line.h"
+#include "test_support.h"
 
 namespace korvex::test {
 
-inline Lines lines_of(const std::vector<std::string>& texts, const std::string& file = "f.v") {
-  Lines out;
-  int n = 0;
-  for (const std::string& t : texts) {
-    Line l;
-    l.file = file;
-    l.text = t;
-    l.num = ++n;
-    out.push_back(l);
-  }
-  return out;
-}
-
-inline std::vector<std::string> texts_of(const Lines& lines) {
-  std::vector<std::string> out;
-  for (const Line& l : lines) out.push_back(l.text);
-  return out;
-}
+using korvex::testing::lines_of;
+using korvex::testing::texts_of;
+using GroupTest = korvex::testing::KorvexTest;
 
 inline Line line_of(const std::string& text) {
   Line l;
@@ -44,15 +25,10 @@ inline Line line_of(const std::string& text) {
 }
 
 // The error number a call raises (0 when none), with its message.
-template <class F>
-int error_of(F&& f, std::string* message = nullptr) {
-  try {
-    f();
-  } catch (const KorvexError& e) {
-    if (message) *message = e.message;
-    return e.number;
-  }
-  return 0;
+inline int raised(const std::function<void()>& f, std::string* message = nullptr) {
+  const KorvexError e = korvex::testing::error_of(f);
+  if (message) *message = e.message;
+  return e.number;
 }
 
 inline Signl member(const std::string& name, const std::string& width, const std::string& dir,
@@ -84,11 +60,5 @@ inline bool have_group_swap() {
   group_swap(t, Swaps{Swap{"W", "8", false, false}});
   return t == "8";
 }
-
-class GroupTest : public ::testing::Test {
- protected:
-  void SetUp() override { reset_settings(); }
-  void TearDown() override { reset_settings(); }
-};
 
 }  // namespace korvex::test
