@@ -167,14 +167,35 @@ void get_group_params(const Line& line, std::string& ref, Swaps& params) {
 int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
   int result = -1;
   bool any_change = false;
-  Lines out;
-  out.reserve(lines.size());
   std::vector<int> selected;
   Swaps params;
   std::vector<char> cyclic;
   bool cycles_known = false;
 
-  for (Line& line : lines) {
+  const size_t limit = static_cast<size_t>(settings.MAX_LINES) + 1;
+  // Lines before the first reference stay where they are.
+  size_t first = 0;
+  while (first < lines.size() && !match(lines[first].text, "GROUP_")) ++first;
+  if (first == lines.size()) {
+    if (settings.VERBOSE) print_debug(lines, "insert_groups");
+    if (changed) *changed = 0;
+    return result;
+  }
+  // Room for the most lines this call can make, so the new array is never
+  // moved while it grows; pages of the room left unused are never touched.
+  size_t bound = lines.size();
+  for (size_t i = first; i < lines.size() && bound <= limit; ++i) {
+    if (!match(lines[i].text, "GROUP_")) continue;
+    const int g = get_group_index(lines[i], get_group_name_text(lines[i].text), table, 1, 0);
+    if (g >= 0 && !table[static_cast<size_t>(g)].members.empty())
+      bound += table[static_cast<size_t>(g)].members.size() - 1;
+  }
+  Lines out;
+  out.reserve(bound < limit ? bound : limit);
+  for (size_t i = 0; i < first; ++i) out.push_back(std::move(lines[i]));
+
+  for (size_t i = first; i < lines.size(); ++i) {
+    Line& line = lines[i];
     if (!match(line.text, "GROUP_")) {
       push_line(out, std::move(line));
       continue;
