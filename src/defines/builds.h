@@ -1,0 +1,11 @@
+// Builds: BUILD ... ENDBUILD blocks of the definition lines.
+#pragma once
+
+#include "text/line.h"
+
+namespace korvex {
+
+void set_builds(Lines& lines);
+void remove_builds(Lines& lines, int build);
+
+}  // namespace korvex

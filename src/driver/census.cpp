@@ -1,0 +1,54 @@
+// The directive census. Every test is a case-sensitive substring test; the
+// blanks in the keywords are part of them, so "ENDLOOP i" is no loop and
+// "SWAP.CMD W 8" no swap.
+#include "driver/census.h"
+
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+bool has_capital(const std::string& s) {
+  for (char c : s)
+    if (c >= 'A' && c <= 'Z') return true;
+  return false;
+}
+
+}  // namespace
+
+void count(const Lines& lines, cntr& c) {
+  for (const Line& line : lines) {
+    ++c.line_count;
+    // Every keyword is in capitals: a line without any counts for nothing else.
+    if (!has_capital(line.text)) continue;
+    std::string t = line.text;
+    find_and_replace(t, ".GLOBAL", "", 0);
+    auto has = [&t](const char* p) { return match(t, p); };
+    if (has("INCLUDE")) ++c.include_count;
+    if (has("GROUP_") ||
+        (has("GROUP ") && (has(" is") || has(" inverts") || has(" joins") || has(" extends") ||
+                           has(" overrides"))))
+      ++c.group_count;
+    if (has("LOOP ") && !has("ENDLOOP")) ++c.loop_count;
+    if (has("ITER ") && !has("ENDITER")) ++c.iter_count;
+    if (has("SWAP ")) ++c.swap_count;
+    if (has("IFDEF ") || has("IFNDEF ") || has("UNDEF ") || has("DEFINE ") || has("DVAL"))
+      ++c.define_count;
+    if (has("IFDEF ") && has("TRUE")) ++c.true_ifdef_count;
+    if (has("EXPR") || has("LOG2") || has("BIN") || has("OCT") || has("HEX")) ++c.expr_count;
+    if (has("DUPL")) ++c.dupl_count;
+    if (has("STOMP")) ++c.stomp_count;
+    if (has("OUTFILE")) ++c.outfile_count;
+    if (has("OUTDIR")) ++c.outdir_count;
+    if (has("LIST")) ++c.list_count;
+    if (has("BUILD") && !has("ENDBUILD") && !has("BUILD_NUM")) ++c.build_count;
+    if (has("VERIFY")) ++c.verify_count;
+    if (has("CREATE")) ++c.create_count;
+    if (has("CONST")) ++c.const_count;
+    if (has("CHECK")) ++c.check_count;
+    if (has("PORTS")) ++c.ports_count;
+    if (has("UCASE") || has("LCASE")) ++c.case_count;
+  }
+}
+
+}  // namespace korvex

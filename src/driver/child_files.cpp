@@ -1,0 +1,125 @@
+// Child files. Children run strictly one after another, depth first, after
+// the parent's own output has been written. A file that creates itself,
+// directly or through others, would recurse without end; it is reported
+// with the chain of files instead, and so is nesting beyond the size of the
+// CREATE chain.
+#include "driver/child_files.h"
+
+#include <climits>
+#include <cstdlib>
+
+#include "driver/errors.h"
+#include "driver/pipeline.h"
+#include "driver/settings.h"
+#include "expr/paren.h"
+#include "text/paths.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+inline constexpr int kMaxCreateDepth = 100;
+
+std::vector<std::string> source_chain;
+
+std::string canonical(const std::string& name) {
+  std::string trimmed = name;
+  remove_last_spaces(trimmed);
+  char buf[PATH_MAX];
+  if (realpath(trimmed.c_str(), buf) != nullptr) return buf;
+  return trimmed;
+}
+
+// One level of the CREATE chain used in error messages.
+class TreeLevel {
+ public:
+  TreeLevel(const Line& create, const std::string& child) {
+    if (settings.create_index >= kMaxCreateDepth)
+      linerr(Err::CREATE_TOO_DEEP, create, kMaxCreateDepth);
+    if (settings.create_tree.size() <= static_cast<size_t>(settings.create_index))
+      settings.create_tree.resize(static_cast<size_t>(settings.create_index) + 1);
+    Line& entry = settings.create_tree[static_cast<size_t>(settings.create_index)];
+    entry = create;
+    entry.text = child;
+    ++settings.create_index;
+  }
+  ~TreeLevel() { --settings.create_index; }
+  TreeLevel(const TreeLevel&) = delete;
+  TreeLevel& operator=(const TreeLevel&) = delete;
+};
+
+Line statement(const Line& create, std::string text) {
+  Line l;
+  l.file = create.file;
+  l.num = create.num;
+  l.text = std::move(text);
+  return l;
+}
+
+}  // namespace
+
+SourceChain::SourceChain(const std::string& source) { source_chain.push_back(canonical(source)); }
+SourceChain::~SourceChain() { source_chain.pop_back(); }
+
+Lines forwarded_lines(const Line& create, const Swaps& swaps, const Defs& defs,
+                      const Loops& loops, const std::string& defcmds) {
+  Lines out;
+  for (const Swap& s : swaps)
+    if (s.global) out.push_back(statement(create, "SWAP.GLOBAL " + s.name + " " + s.value));
+  for (const Def& d : defs)
+    if (d.global)
+      out.push_back(statement(create, (d.defined ? "DEFINE.GLOBAL " : "UNDEF.GLOBAL ") + d.name));
+  for (const Loop& l : loops)
+    if (l.global)
+      out.push_back(statement(create, "LOOP.GLOBAL " + l.name + " " + std::to_string(l.first) +
+                                          " " + std::to_string(l.last)));
+  std::string rest = defcmds;
+  while (!rest.empty()) {
+    std::string cmd = get_paren(create, rest, 1);
+    find_and_replace(cmd, "SWAP", "SWAP.CMD", 0);
+    find_and_replace(cmd, "DEFINE", "DEFINE.CMD", 0);
+    find_and_replace(cmd, "UNDEF", "UNDEF.CMD", 0);
+    out.push_back(statement(create, cmd));
+    std::string before, after;
+    splitstring(rest, "DEFCMD", before, after);
+    rest = after;
+  }
+  return out;
+}
+
+int insert_create(const std::string& flags, int level, const std::string& source, Lines& lines,
+                  const Defs& cmd_defs, const Swaps& swaps, const Defs& defs, const Loops& loops,
+                  int build) {
+  int result = 0;
+  for (const Line& line : lines) {
+    if (!match(line.text, "CREATE")) continue;
+    std::string head, rest;
+    if (match(line.text, "DEFCMD"))
+      splitstring(line.text, "DEFCMD", head, rest);
+    else
+      head = line.text;
+    std::string keyword, child_src, child_def;
+    splitstring3(head, keyword, child_src, child_def);
+
+    TreeLevel tree(line, child_src);
+    child_src = find_path(line, child_src) + child_src;
+    if (!child_def.empty()) child_def = find_path(line, child_def) + child_def;
+
+    Lines forwarded = forwarded_lines(line, swaps, defs, loops, rest);
+    if (forwarded.size() > static_cast<size_t>(settings.MAX_DEFS) - 1)
+      generr(Err::FORWARDED_FULL, extract_name(child_src), settings.MAX_DEFS - 1);
+
+    const std::string key = canonical(child_src);
+    for (size_t i = 0; i < source_chain.size(); ++i) {
+      if (source_chain[i] != key) continue;
+      std::string chain;
+      for (size_t j = i; j < source_chain.size(); ++j) chain += extract_name(source_chain[j]) + " -> ";
+      linerr(Err::CREATE_CYCLE, line, extract_name(child_src), chain + extract_name(key));
+    }
+    result += create(flags, level + 1, source, child_src, child_def, cmd_defs, forwarded, build);
+  }
+  remove_lines(lines, "CREATE");
+  return result;
+}
+
+}  // namespace korvex

@@ -1,0 +1,32 @@
+// CREATE statements: child files generated from other sources in the same
+// run, with the parent's global swaps, defines and loops and the DEFCMD
+// statements handed down.
+#pragma once
+
+#include <string>
+
+#include "defines/def.h"
+#include "loops/loop.h"
+#include "swaps/swap.h"
+#include "text/line.h"
+
+namespace korvex {
+
+int insert_create(const std::string& flags, int level, const std::string& source, Lines& lines,
+                  const Defs& cmd_defs, const Swaps& swaps, const Defs& defs, const Loops& loops,
+                  int build);
+
+// The forwarded lines of one CREATE statement (without its DEFCMD part).
+Lines forwarded_lines(const Line& create, const Swaps& swaps, const Defs& defs,
+                      const Loops& loops, const std::string& defcmds);
+
+// Keeps the canonical path of each source being processed, outermost first.
+class SourceChain {
+ public:
+  explicit SourceChain(const std::string& source);
+  ~SourceChain();
+  SourceChain(const SourceChain&) = delete;
+  SourceChain& operator=(const SourceChain&) = delete;
+};
+
+}  // namespace korvex

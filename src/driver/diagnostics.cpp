@@ -1,0 +1,49 @@
+// Console messages, the error frame and the debug trace.
+#include "driver/diagnostics.h"
+
+#include <cstdio>
+
+#include "driver/settings.h"
+#include "text/paths.h"
+
+namespace korvex {
+
+void write_stdout(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void flush_stdout() { std::fflush(stdout); }
+
+void print_msg(const std::string& text) { write_stdout("\n" + text); }
+
+std::string treeline(int index) {
+  const Line& l = settings.create_tree[index];
+  return "Create " + l.text + " in " + l.file + ": line " + std::to_string(l.num) + "\n";
+}
+
+std::string treeout() {
+  if (settings.create_index == 0) return "\n";
+  std::string s = "\nError in child file: \n";
+  for (int i = 0; i < settings.create_index; ++i) s += treeline(i);
+  return s + "\n";
+}
+
+std::string get_linerr_str(const Line& line, const std::string& text) {
+  return treeout() + "File " + extract_name(line.file) + ": line " + std::to_string(line.num) +
+         ": " + line.text + "\n" + text + "\n";
+}
+
+void trace(const std::string& text) {
+  if (!settings.DEBUG || !settings.debugfile.is_open()) return;
+  settings.debugfile << text << '\n';
+}
+
+void print_debug(const Lines& lines, const std::string& title) {
+  if (!settings.DEBUG) return;
+  trace("---------- print debug start ---------- " + title);
+  for (const Line& l : lines) trace(l.text == kEmptyLine ? std::string() : l.text);
+  trace("---------- print debug end ---------- " + title);
+  trace("");
+}
+
+}  // namespace korvex

@@ -1,0 +1,36 @@
+// Console messages, the frame of error messages, and the debug trace.
+//
+// Messages go to standard output, the stream that also receives generated
+// text, so an error appears after the text already written. Nothing is ever
+// written to standard error. The trace file korvex.dbg is written only with
+// -debug; passes add their line dumps to it with print_debug().
+#pragma once
+
+#include <string>
+
+#include "text/line.h"
+
+namespace korvex {
+
+// Writes a line break, then `text` (no line break after it), to standard output.
+void print_msg(const std::string& text);
+
+// Writes raw text to standard output.
+void write_stdout(const std::string& text);
+void flush_stdout();
+
+// The CREATE-chain block of an error message, and one line of it.
+std::string treeout();
+std::string treeline(int index);
+
+// Location and text of a line error: "File <name>: line <n>: <text>\n<msg>\n",
+// preceded by the CREATE-chain block.
+std::string get_linerr_str(const Line& line, const std::string& text);
+
+// Writes `text` and a line break to the trace when -debug is on.
+void trace(const std::string& text);
+
+// Dumps a line array to the trace when -debug is on.
+void print_debug(const Lines& lines, const std::string& title);
+
+}  // namespace korvex

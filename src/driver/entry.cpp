@@ -1,0 +1,67 @@
+// The run: every error is raised as a KorvexError and caught here, printed
+// through print_msg, and turned into the exit status after every open stream
+// has been flushed and closed, so a partly written file stays as far as it got.
+#include "driver/entry.h"
+
+#include <new>
+#include <string>
+
+#include "driver/command_line.h"
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "driver/pipeline.h"
+#include "driver/settings.h"
+#include "output/compare.h"
+#include "output/file_list.h"
+
+namespace korvex {
+namespace {
+
+int run(int argc, const char* const* argv) {
+  Defs cmd_defs;
+  const Lines forwarded;
+  std::string source, definition;
+  const auto flags = parse_flags(argc, argv, source, definition, cmd_defs);
+  if (!flags) return 0;
+  const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
+  print_filelist(settings.filelist, settings.outfiles, false);
+  if (settings.COMP) print_comp(differences);
+  return 0;
+}
+
+int report(const KorvexError& e) {
+  print_msg(e.message);
+  return e.number;
+}
+
+// Turns an unexpected failure into a numbered general error.
+template <class F>
+int as_general_error(F&& raise) {
+  try {
+    raise();
+  } catch (const KorvexError& e) {
+    return report(e);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int run_korvex(int argc, const char* const* argv) {
+  int status = 0;
+  try {
+    status = run(argc, argv);
+  } catch (const KorvexError& e) {
+    status = report(e);
+  } catch (const std::bad_alloc&) {
+    status = as_general_error([] { generr(Err::INTERNAL, "out of memory"); });
+  } catch (const std::exception& e) {
+    const std::string text = e.what();
+    status = as_general_error([&] { generr(Err::INTERNAL, text); });
+  }
+  close_streams();
+  flush_stdout();
+  return status;
+}
+
+}  // namespace korvex

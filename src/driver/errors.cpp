@@ -1,0 +1,51 @@
+// The error table and the two reporters that turn a table row into the
+// printed message.
+#include "driver/errors.h"
+
+#include "driver/diagnostics.h"
+#include "text/line.h"
+
+namespace korvex {
+namespace {
+
+constexpr ErrorDef kErrors[] = {
+#define KORVEX_ERROR_ROW(id, number, text) {Err::id, number, #id, text},
+    KORVEX_ERRORS(KORVEX_ERROR_ROW)
+#undef KORVEX_ERROR_ROW
+};
+
+}  // namespace
+
+const ErrorDef& error_def(Err e) { return kErrors[static_cast<int>(e)]; }
+
+std::span<const ErrorDef> error_table() { return kErrors; }
+
+std::string error_text(Err e, const std::vector<std::string>& args) {
+  const std::string tmpl = error_def(e).text;
+  std::string out;
+  size_t next = 0;
+  for (size_t i = 0; i < tmpl.size(); ++i) {
+    if (tmpl[i] == '{' && i + 1 < tmpl.size() && tmpl[i + 1] == '}') {
+      if (next < args.size()) out += args[next];
+      ++next;
+      ++i;
+    } else {
+      out += tmpl[i];
+    }
+  }
+  return out;
+}
+
+void generr_str(int code, const std::string& text) {
+  const int number = 100 + code;
+  throw KorvexError(number, "Korvex General error " + std::to_string(number) + "\n" +
+                                treeout() + text + "\n");
+}
+
+void linerr_str(int code, const Line& line, const std::string& text) {
+  const int number = 300 + code;
+  throw KorvexError(number, "Korvex Line error " + std::to_string(number) + "\n" +
+                                get_linerr_str(line, text));
+}
+
+}  // namespace korvex

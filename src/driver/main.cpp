@@ -1,0 +1,10 @@
+// The korvex command.
+#include <cstdio>
+
+#include "driver/entry.h"
+
+int main(int argc, char** argv) {
+  static char buffer[1 << 16];
+  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  return korvex::run_korvex(argc, argv);
+}

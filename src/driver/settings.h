@@ -1,0 +1,73 @@
+// The run settings: the process-wide state that every pass reads.
+//
+// There is exactly one instance, `settings`. The command line fills it once;
+// afterwards only the output passes change outname, outdir and OUT, and the
+// child-file runs push and pop the CREATE chain. reset_settings() restores
+// the defaults, so that one process (a test, a fuzzer) can make several runs.
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "text/line.h"
+
+namespace korvex {
+
+inline constexpr const char* kVersion = "1.2";
+inline constexpr const char* kDebugFileName = "korvex.dbg";
+inline constexpr const char* kDiffFileName = "korvex.diff";
+inline constexpr int kDefaultMaxDefs = 500;
+inline constexpr int kDefaultMaxLines = 5000;
+
+// The keywords that take a parenthesised argument, searched in this order:
+// the longer keyword of each pair stands before its prefix.
+inline constexpr const char* paren_keywords[] = {
+    "EXPR",   "LOG2",  "BIN",  "OCT",  "HEX",    "CONCAT.REV", "CONCAT", "GONCAT.REV",
+    "GONCAT", "DVAL",  "CONST", "TRUE", "VERIFY", "LCASE",      "UCASE"};
+
+struct Settings {
+  int MAX_DEFS = kDefaultMaxDefs;    // capacity of every define/swap/loop/group table
+  int MAX_LINES = kDefaultMaxLines;  // capacity of every line array
+  bool STOP_ON_GENERR = true;
+  bool STOP_ON_LINERR = true;
+  bool DEBUG = false;
+  bool VERBOSE = false;
+  bool GUI = false;
+  bool COMP = false;
+  bool HEADER = false;
+  std::string HEADER_REM = "//";
+  bool OUTFLAG = false;   // -o given: OUTFILE statements are ignored
+  bool OUT = false;       // generated text goes to outfile (else standard output)
+  bool OUTDFLAG = false;  // -od given
+  std::string outname;
+  std::string outdir_base;  // ends with "/" when set
+  std::string outdir;       // ends with "/" when set
+  std::ofstream outfile;
+  std::ofstream cmpfile;
+  std::ofstream debugfile;
+  std::string filelist;
+  bool filelistpath = false;
+  std::vector<std::string> incdirs;  // include search list, each entry ends with "/"
+  std::string srcpath;
+  std::string defpath;
+
+  // Files written in the run (for -list) and since the last per-file list;
+  // `text` is the listed name, `indent` the CREATE level.
+  Lines outfiles;
+  Lines local_outfiles;
+
+  // The CREATE chain: one entry per nesting level being processed.
+  Lines create_tree;
+  int create_index = 0;
+};
+
+extern Settings settings;
+
+// Closes every open stream and restores every default.
+void reset_settings();
+
+// Flushes and closes every open stream (output file, trace, compare report).
+void close_streams();
+
+}  // namespace korvex

@@ -1,0 +1,11 @@
+// ITER ... ENDITER expansion and CONCAT folding.
+#pragma once
+
+#include "loops/loop.h"
+#include "text/line.h"
+
+namespace korvex {
+
+int insert_iters(Lines& lines, const Loops& table);
+
+}  // namespace korvex

@@ -1,0 +1,51 @@
+// Compare mode: the report entries and the end-of-run summary.
+#include "output/compare.h"
+
+#include <fstream>
+
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "driver/settings.h"
+
+namespace korvex {
+namespace {
+
+std::string plain(const std::string& text) { return text == kEmptyLine ? std::string() : text; }
+
+}  // namespace
+
+int compare_lines(const Line& generated, const Line& existing) {
+  const std::string now = plain(generated.text);
+  const std::string old = plain(existing.text);
+  if (now == old) return 0;
+  if (settings.cmpfile.is_open()) {
+    settings.cmpfile << "File " << existing.file << " line " << existing.num << ":\n"
+                     << "<-" << old << "\n"
+                     << "->" << now << "\n"
+                     << "\n";
+  }
+  return 1;
+}
+
+void print_comp(int differences) {
+  std::string msg;
+  if (differences == 0) {
+    msg = "Korvex compare succeeded! \n";
+  } else {
+    if (settings.cmpfile.is_open()) settings.cmpfile.close();
+    msg = "Korvex compare failed! \n\nCompare errors:\n";
+    std::ifstream in(kDiffFileName, std::ios::binary);
+    if (!in.is_open()) generr(Err::FILE_OPEN, kDiffFileName);
+    std::string line;
+    // At most the first 20 report lines (five entries); a read that meets
+    // the end of a shorter report adds one more empty line.
+    for (int n = 0; in.good() && n < 20; ++n) {
+      std::getline(in, line);
+      msg += line + "\n";
+    }
+    msg += std::string("\nComplete diff report printed to file ") + kDiffFileName;
+  }
+  print_msg(msg);
+}
+
+}  // namespace korvex

@@ -1,0 +1,60 @@
+// OUTFILE and OUTDIR statements.
+#include "output/out_files.h"
+
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "driver/settings.h"
+#include "text/paths.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+// The statement's argument: everything after `keyword` + " ", blanks removed.
+std::string argument_of(const std::string& text, const std::string& keyword) {
+  std::string before, after;
+  splitstring(text, keyword + " ", before, after);
+  remove_spaces(after, "");
+  return after;
+}
+
+}  // namespace
+
+void set_outdir(Lines& lines) {
+  trace("starting set_outdir");
+  bool seen = false;
+  for (const Line& line : lines) {
+    if (!match(line.text, "OUTDIR")) continue;
+    if (seen) linerr(Err::OUTDIR_TWICE, line);
+    seen = true;
+    settings.outdir = argument_of(line.text, "OUTDIR");
+    const std::string dir = settings.outdir_base + settings.outdir;
+    if (!dir_exists(dir, 1) && makedir(dir) != 0) linerr(Err::OUTDIR_CREATE, line, settings.outdir);
+    trace("OUTDIR: " + settings.outdir);
+    settings.outdir += "/";
+  }
+  remove_lines(lines, "OUTDIR");
+}
+
+void set_outfile(Lines& lines) {
+  if (!settings.OUTFLAG) {
+    bool seen = false;
+    for (const Line& line : lines) {
+      if (!match(line.text, "OUTFILE")) continue;
+      if (seen) linerr(Err::OUTFILE_TWICE, line);
+      seen = true;
+      settings.outname = argument_of(line.text, "OUTFILE");
+      const std::string path = settings.outdir_base + settings.outdir + settings.outname;
+      if (!settings.COMP) {
+        if (settings.outfile.is_open()) settings.outfile.close();
+        settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+        if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+      }
+      trace("OUTFILE: " + path);
+      settings.OUT = true;
+    }
+  }
+  remove_lines(lines, "OUTFILE");
+}
+
+}  // namespace korvex

@@ -1,0 +1,23 @@
+// Writing the lines of one build of one file: the optional generated-file
+// header, the indentation put back, and the file recorded for the file lists.
+// In compare mode the lines are compared with the existing file instead.
+#pragma once
+
+#include <string>
+
+#include "defines/def.h"
+#include "text/line.h"
+
+namespace korvex {
+
+inline constexpr const char* kContact = "Korvex issues: https://korvex.dev/issues";
+
+std::string get_time();
+void insert_header(const std::string& flags, const std::string& parent, Lines& lines,
+                   const std::string& source);
+
+// Writes (or compares) the lines; returns the number of differing lines
+// found in compare mode, 0 otherwise.
+int print_lines(int level, const Lines& lines, const Defs& defines);
+
+}  // namespace korvex

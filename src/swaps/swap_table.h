@@ -1,0 +1,23 @@
+// The swap table and text substitution.
+#pragma once
+
+#include <string>
+
+#include "defines/def.h"
+#include "driver/census.h"
+#include "swaps/swap.h"
+#include "text/line.h"
+
+namespace korvex {
+
+int set_swaps(const Lines& lines, Swaps& table, int build);
+int get_swap_index(const Swaps& table, const std::string& name);
+int insert_swaps(Lines& lines, const Swaps& table, int all);
+void swap_line_single(std::string& text, const Swap& swap);
+void swap_line(std::string& text, const Swaps& table);
+void swap_str(std::string& text, const Swap& swap);
+void group_swap(std::string& text, const Swaps& table);
+void insert_swaps_defs(cntr census, Lines& lines, const Swaps& swaps, const Defs& defs,
+                       int final);
+
+}  // namespace korvex

@@ -1,0 +1,15 @@
+// Structural checks of source and definition statements.
+#pragma once
+
+#include <string>
+
+#include "text/line.h"
+
+namespace korvex {
+
+void check_lines(const Lines& lines);
+void check_def_lines(const Lines& lines);
+void check_def(const Line& line, const std::string& keyword, int min, int max);
+int check_endloop(const std::string& name, int start, const Lines& lines);
+
+}  // namespace korvex

@@ -1,0 +1,86 @@
+// Paths and files.
+#include "text/paths.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "driver/errors.h"
+#include "driver/settings.h"
+#include "text/strings.h"
+
+namespace korvex {
+
+std::string get_pwd() {
+  char buf[4096];
+  if (getcwd(buf, sizeof buf) == nullptr) return "";
+  return buf;
+}
+
+std::string get_path() { return fix_slash(get_pwd() + "/"); }
+
+std::string fix_slash(const std::string& p) {
+  if (get_pwd().find('\\') == std::string::npos) return p;
+  std::string out = p;
+  for (char& c : out)
+    if (c == '\\') c = '/';
+  return out;
+}
+
+namespace {
+// Position of the last "/" that is not the final character, or npos.
+size_t last_inner_slash(const std::string& p) {
+  if (p.size() < 2) return std::string::npos;
+  return p.rfind('/', p.size() - 2);
+}
+}  // namespace
+
+std::string extract_path(const std::string& p) {
+  const size_t i = last_inner_slash(p);
+  if (i == std::string::npos) return "";
+  std::string r = p.substr(0, i + 1);
+  remove_last_spaces(r);
+  return r;
+}
+
+std::string extract_name(const std::string& p) {
+  const size_t i = last_inner_slash(p);
+  std::string r = i == std::string::npos ? p : p.substr(i + 1);
+  remove_last_spaces(r);
+  return r;
+}
+
+bool dir_exists(std::string p, int quiet) {
+  remove_last_spaces(p);
+  if (!p.empty() && p.back() == '/') p.pop_back();
+  struct stat st;
+  if (stat(p.c_str(), &st) == 0) return true;
+  if (!quiet) generr(Err::DIR_NOT_FOUND, p);
+  return false;
+}
+
+int makedir(const std::string& p) { return mkdir(p.c_str(), 0777) == 0 ? 0 : -1; }
+
+std::string find_path(const Line& line, const std::string& name) {
+  for (const std::string& d : settings.incdirs)
+    if (file_exists(line, d + name, 0, 1)) return d;
+  file_exists(line, name, 0, 0);
+  return "";
+}
+
+bool file_exists(const Line& line, std::string name, int, int quiet) {
+  remove_last_spaces(name);
+  {
+    // A directory opens as a stream on Linux but cannot be read; it is not a file.
+    struct stat st;
+    const bool is_dir = stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::ifstream in(name);
+    if (in.is_open() && !is_dir) return true;
+  }
+  if (quiet) return false;
+  if (!line.text.empty()) linerr(Err::FILE_NOT_FOUND, line, name);
+  generr(Err::CMDLINE_FILE_OPEN, get_path() + name);
+}
+
+}  // namespace korvex

@@ -1,0 +1,26 @@
+// Paths and files: the current directory, directory parts and names, the
+// include search, and the existence tests that report missing files.
+#pragma once
+
+#include <string>
+
+#include "text/line.h"
+
+namespace korvex {
+
+std::string get_pwd();
+std::string get_path();  // the current directory with a final "/"
+std::string fix_slash(const std::string& p);
+std::string extract_path(const std::string& p);
+std::string extract_name(const std::string& p);
+bool dir_exists(std::string p, int quiet);
+int makedir(const std::string& p);
+
+// The include directory in which `name` can be opened, or "" when it is
+// found only under the name as written. A file found nowhere is line error
+// 300 for a statement (`line` has a text) and general error 100 for a file
+// named on the command line (`line` is a default Line).
+std::string find_path(const Line& line, const std::string& name);
+bool file_exists(const Line& line, std::string name, int unused, int quiet);
+
+}  // namespace korvex

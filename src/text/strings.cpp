@@ -1,0 +1,221 @@
+// Text utilities used by every pass.
+#include "text/strings.h"
+
+namespace korvex {
+
+bool strcmp(const std::string& a, const std::string& b) { return match(a, b) || match(b, a); }
+
+bool is_number(const std::string& s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+bool is_neg_number(const std::string& s) {
+  if (s.empty() || s[0] != '-') return false;
+  return is_number(s.substr(1));
+}
+
+bool check_alpha(std::string s) {
+  find_and_replace(s, "EXPR", "", 0);
+  for (char c : s)
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+  return false;
+}
+
+int count_substr(std::string s, const std::string& p) {
+  if (p.empty()) return 0;
+  find_and_replace(s, p, " " + p + " ", 0);
+  int n = 0;
+  for (const std::string& w : words_of(s))
+    if (match(w, p)) ++n;
+  return n;
+}
+
+int count_string(const std::string& s) { return static_cast<int>(words_of(s).size()); }
+
+void splitstring(const std::string& s, const std::string& sep, std::string& before,
+                 std::string& after) {
+  const size_t pos = s.find(sep);
+  if (pos == std::string::npos) {
+    before = s;
+    after.clear();
+    return;
+  }
+  const std::string rest = s.substr(pos + sep.size());
+  before = s.substr(0, pos);
+  after = rest;
+}
+
+void splitstring3(const std::string& s, std::string& w1, std::string& w2, std::string& w3) {
+  const std::vector<std::string> w = words_of(s);
+  std::string* out[3] = {&w1, &w2, &w3};
+  for (size_t i = 0; i < 3; ++i) {
+    if (i < w.size()) {
+      *out[i] = w[i];
+    } else {
+      // The first missing word is cleared; the ones after it keep their value.
+      out[i]->clear();
+      break;
+    }
+  }
+}
+
+std::vector<std::string> words_of(const std::string& s) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  const size_t n = s.size();
+  while (i < n) {
+    while (i < n && is_space(s[i])) ++i;
+    if (i == n) break;
+    const size_t start = i;
+    while (i < n && !is_space(s[i])) ++i;
+    words.emplace_back(s, start, i - start);
+  }
+  return words;
+}
+
+int breakstring(const std::string& s, std::vector<std::string>& words) {
+  words = words_of(s);
+  return static_cast<int>(words.size());
+}
+
+std::string get_split(const std::string& s, int n) {
+  if (n < 0) return "";
+  size_t i = 0;
+  const size_t len = s.size();
+  int k = 0;
+  while (i < len) {
+    while (i < len && is_space(s[i])) ++i;
+    if (i == len) break;
+    const size_t start = i;
+    while (i < len && !is_space(s[i])) ++i;
+    if (k == n) return s.substr(start, i - start);
+    ++k;
+  }
+  return "";
+}
+
+std::string get_first_word(std::string s) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  s.erase(0, i);
+  const size_t b = s.find(' ');
+  return b == std::string::npos ? s : s.substr(0, b);
+}
+
+std::string extract_string(std::string s, const std::string& a, const std::string& b) {
+  shrink_spaces(s);
+  const size_t pa = s.find(a);
+  if (pa == std::string::npos) return "";
+  const size_t from = pa + a.size();
+  const size_t pb = s.find(b, from);
+  if (pb == std::string::npos) return s.substr(from);
+  return s.substr(from, pb - from);
+}
+
+void find_and_replace(std::string& s, const std::string& from, const std::string& to, int n) {
+  if (from.empty()) return;
+  size_t pos = s.find(from);
+  if (pos == std::string::npos) return;
+  // The search resumes at the occurrence's position plus the length of `to`
+  // (plus 1 when `to` is empty), whether or not the occurrence was replaced.
+  const size_t step = to.empty() ? 1 : to.size();
+  if (n == 0) {
+    // Every occurrence is replaced, so the resume point is always just past
+    // the inserted text: the search runs on over the original text.
+    std::string out;
+    out.reserve(s.size());
+    size_t last = 0;
+    while (pos != std::string::npos) {
+      out.append(s, last, pos - last);
+      out += to;
+      last = pos + from.size();
+      const size_t next = last + (to.empty() ? 1 : 0);
+      if (next > s.size()) break;
+      pos = s.find(from, next);
+    }
+    out.append(s, last, std::string::npos);
+    s.swap(out);
+    return;
+  }
+  // Only the n-th occurrence is replaced; nothing changes before it.
+  int count = 0;
+  while (pos != std::string::npos) {
+    if (++count == n) {
+      s.replace(pos, from.size(), to);
+      return;
+    }
+    const size_t next = pos + step;
+    if (next > s.size()) return;
+    pos = s.find(from, next);
+  }
+}
+
+std::string remove_spaces(std::string& s, const std::string& kw) {
+  const std::string pat = kw + " ";
+  while (match(s, pat)) find_and_replace(s, pat, kw, 0);
+  return s;
+}
+
+void shrink_spaces(std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += c;
+  }
+  s.swap(out);
+}
+
+void replace_tabs(std::string& s) {
+  if (s.find('\t') == std::string::npos) return;
+  std::string out;
+  out.reserve(s.size() + 16);
+  for (char c : s) {
+    if (c == '\t')
+      out += "    ";
+    else
+      out += c;
+  }
+  s.swap(out);
+}
+
+int remove_leading_spaces(std::string& s) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  if (i == s.size()) return 0;  // empty or blanks only: unchanged
+  s.erase(0, i);
+  return static_cast<int>(i);
+}
+
+void remove_last_spaces(std::string& s) {
+  size_t e = s.size();
+  while (e > 0 && s[e - 1] == ' ') --e;
+  s.resize(e);
+}
+
+bool remove_last_str(std::string& s, const std::string& chars) {
+  if (s.empty() || chars.find(s.back()) == std::string::npos) return false;
+  s.pop_back();
+  return true;
+}
+
+std::string convert_int(int n) {
+  if (n < 0) return "";
+  return std::to_string(n);
+}
+
+std::string StringToLower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+std::string StringToUpper(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+}  // namespace korvex

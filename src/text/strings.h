@@ -1,0 +1,56 @@
+// Text utilities: the substring tests, splits and rewrites by which Korvex
+// recognises and takes apart directive statements.
+//
+// Directives are recognised by case-sensitive substring search, not by
+// tokens, and several functions have edge behaviour the passes rely on:
+// find_and_replace resumes after the inserted text, splitstring leaves
+// `after` empty when the separator is missing. A blank is the space
+// character; a word is a maximal run of non-whitespace characters.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+// Searching and testing.
+inline bool match(const std::string& s, const std::string& p) {
+  return s.find(p) != std::string::npos;
+}
+bool strcmp(const std::string& a, const std::string& b);  // either contains the other
+bool is_number(const std::string& s);                     // all digits; "" is true
+bool is_neg_number(const std::string& s);                 // "-" then digits; "-" is true
+bool check_alpha(std::string s);                          // a letter outside "EXPR"
+int count_substr(std::string s, const std::string& p);
+int count_string(const std::string& s);
+
+// Taking apart.
+void splitstring(const std::string& s, const std::string& sep, std::string& before,
+                 std::string& after);
+void splitstring3(const std::string& s, std::string& w1, std::string& w2, std::string& w3);
+std::vector<std::string> words_of(const std::string& s);
+int breakstring(const std::string& s, std::vector<std::string>& words);
+std::string get_split(const std::string& s, int n);
+std::string get_first_word(std::string s);
+std::string extract_string(std::string s, const std::string& a, const std::string& b);
+
+// Rewriting in place.
+void find_and_replace(std::string& s, const std::string& from, const std::string& to, int n);
+std::string remove_spaces(std::string& s, const std::string& kw);
+void shrink_spaces(std::string& s);
+void replace_tabs(std::string& s);
+int remove_leading_spaces(std::string& s);
+void remove_last_spaces(std::string& s);
+bool remove_last_str(std::string& s, const std::string& chars);
+
+// Conversion.
+std::string convert_int(int n);
+std::string StringToLower(std::string s);
+std::string StringToUpper(std::string s);
+
+// Whitespace as formatted stream input sees it.
+inline bool is_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace korvex
