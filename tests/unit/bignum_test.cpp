@@ -178,7 +178,7 @@ TEST(BigIntegerTest, RandomIdentities) {
     }
     return BigInteger(m, rng() % 2 ? BigInteger::positive : BigInteger::negative);
   };
-  for (int iter = 0; iter < 3000; ++iter) {
+  for (int iter = 0; iter < 1500; ++iter) {
     BigInteger a = random_value(40);
     BigInteger b = random_value(iter % 2 ? 40 : 3);
     if (b.isZero()) {
