@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "expr/conditions.h"
 #include "groups/group.h"
 #include "swaps/swap_table.h"
 #include "test_support.h"
@@ -50,11 +49,8 @@ inline Group group(const std::string& name, std::vector<Signl> members) {
   return g;
 }
 
-// Whether the real condition evaluator and parameter substitution are
-// linked in (their stand-ins do nothing until those subsystems land).
-inline bool have_conditions() {
-  return get_true(line_of("x"), "SON(1==1)", "SON") == "TRUE";
-}
+// Whether the real parameter substitution is linked in (its stand-in does
+// nothing until the swap subsystem lands).
 inline bool have_group_swap() {
   std::string t = "W";
   group_swap(t, Swaps{Swap{"W", "8", false, false}});
