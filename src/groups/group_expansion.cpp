@@ -183,10 +183,13 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
   }
   // Room for the most lines this call can make, so the new array is never
   // moved while it grows; pages of the room left unused are never touched.
+  // The lookups are kept for the expansion below.
+  std::vector<int> found(lines.size() - first, -1);
   size_t bound = lines.size();
-  for (size_t i = first; i < lines.size() && bound <= limit; ++i) {
+  for (size_t i = first; i < lines.size(); ++i) {
     if (!match(lines[i].text, "GROUP_")) continue;
     const int g = get_group_index(lines[i], get_group_name_text(lines[i].text), table, 1, 0);
+    found[i - first] = g;
     if (g >= 0 && !table[static_cast<size_t>(g)].members.empty())
       bound += table[static_cast<size_t>(g)].members.size() - 1;
   }
@@ -200,7 +203,8 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
       push_line(out, std::move(line));
       continue;
     }
-    const int idx = get_group_index(line, get_group_name_text(line.text), table, quiet, 0);
+    const int idx = found[i - first];
+    if (idx < 0 && !quiet) get_group_index(line, get_group_name_text(line.text), table, 0, 0);
     result = idx;
     if (idx >= 0 && quiet) {
       if (!cycles_known) {

@@ -135,22 +135,5 @@ TEST_F(GroupTable, SonConditionsThatDoNotFit) {
   EXPECT_EQ(raised([&] { get_group_members(line_of(ref), got, table, ref); }), 340);
 }
 
-TEST_F(GroupTable, CopiesKeepCountsAndDropSubMembers) {
-  Groups table = son_table();
-  table.push_back(group("t", {}));
-  table[1].member_count = 0;
-  copy_Signls(0, 1, table);
-  ASSERT_EQ(table[1].members.size(), 4u);
-  EXPECT_EQ(table[1].member_count, 4);
-  EXPECT_TRUE(table[1].members[0].sons.empty());
-  EXPECT_EQ(table[1].members[2].name, "c");
-
-  std::vector<Signl> work = {member("p", "1", "input", {{"k", "v"}}), member("q", "2", "output")};
-  set_group(1, 1, work, table);
-  ASSERT_EQ(table[1].members.size(), 1u);
-  EXPECT_EQ(table[1].member_count, 1);
-  EXPECT_EQ(table[1].members[0].sons[0].value, "v");
-}
-
 }  // namespace
 }  // namespace korvex::test
