@@ -1,0 +1,130 @@
+// Swap substitution: plain substring replacement of every swap name by its
+// value, in table order, so that a name produced by an earlier swap's value
+// is still caught by the entries after it.
+//
+// The only protection is CONST: a name written right after "CONST(" is left
+// alone. A SWAP statement is never rewritten by its own name, and CHECK
+// statements are not rewritten at all, so that the CHECK pass sees the name
+// as it was written. The line pass finds the names present in a line with
+// one scan (name_matcher.h) and only then does replacement work.
+#include <algorithm>
+
+#include "defines/conditional_blocks.h"
+#include "driver/diagnostics.h"
+#include "driver/settings.h"
+#include "swaps/name_matcher.h"
+#include "swaps/swap_table.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+bool tracing() { return settings.VERBOSE && settings.DEBUG; }
+
+// Whether `text` is the SWAP statement that declares `name`: its first word
+// up to a "." is SWAP and its second word is the name.
+bool declares(const std::string& text, const std::string& name) {
+  std::string keyword = get_split(text, 0);
+  const size_t dot = keyword.find('.');
+  if (dot != std::string::npos) keyword.resize(dot);
+  return keyword == "SWAP" && get_split(text, 1) == name;
+}
+
+// Substitutes the entries of the table whose names the line holds, in table
+// order; returns whether any entry was applied.
+bool swap_one_line(Line& line, int index, const Swaps& table, const NameMatcher& matcher,
+                   std::vector<int>& found) {
+  bool changed = false;
+  get_matched_names(matcher, line.text, found);
+  size_t k = 0;
+  while (k < found.size()) {
+    const int e = found[k++];
+    const Swap& s = table[e];
+    if (!match(line.text, s.name) || declares(line.text, s.name)) continue;
+    if (tracing())
+      trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+    swap_line_single(line.text, s);
+    line.pending = 1;
+    changed = true;
+    // The value may bring names of later entries into the line.
+    get_matched_names(matcher, line.text, found);
+    k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
+  }
+  // A value of NULL may have deleted the whole text: the line stays, empty.
+  if (line.text.empty()) line.text = kEmptyLine;
+  return changed;
+}
+
+}  // namespace
+
+void swap_str(std::string& text, const Swap& swap) {
+  find_and_replace(text, swap.name, swap.value == "NULL" ? std::string() : swap.value, 0);
+}
+
+void swap_line_single(std::string& text, const Swap& swap) {
+  if (swap.name.empty()) return;
+  const std::string guard = "CONST(" + swap.name;
+  if (!match(text, guard)) {
+    swap_str(text, swap);
+    return;
+  }
+  // The pieces between the protected "CONST(name" forms are substituted one
+  // by one, so a protected form can never be touched, whatever the name.
+  std::string out;
+  out.reserve(text.size());
+  size_t from = 0;
+  for (;;) {
+    const size_t at = text.find(guard, from);
+    std::string piece = text.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    swap_str(piece, swap);
+    out += piece;
+    if (at == std::string::npos) break;
+    out += guard;
+    from = at + guard.size();
+  }
+  text.swap(out);
+}
+
+void swap_line(std::string& text, const Swaps& table) {
+  for (const Swap& s : table)
+    if (!s.name.empty() && match(text, s.name)) swap_line_single(text, s);
+}
+
+void group_swap(std::string& text, const Swaps& table) {
+  for (const Swap& s : table)
+    if (!s.name.empty() && match(text, s.name)) swap_str(text, s);
+}
+
+int insert_swaps(Lines& lines, const Swaps& table, int all) {
+  bool any = false;
+  NameMatcher matcher;
+  bool have_matcher = false;
+  std::vector<int> found;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Line& line = lines[i];
+    if (!all && !line.pending) continue;
+    if (i == 0 && tracing())
+      for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
+    if (match(line.text, "CHECK")) continue;
+    if (!have_matcher) {
+      std::vector<std::string> names;
+      names.reserve(table.size());
+      for (const Swap& s : table) names.push_back(s.name);
+      set_name_matcher(matcher, names);
+      have_matcher = true;
+    }
+    if (swap_one_line(line, static_cast<int>(i), table, matcher, found)) any = true;
+  }
+  if (tracing() && !any) trace("No swaps found");
+  if (tracing() && any) print_debug(lines, "insert_swaps");
+  return any ? 1 : 0;
+}
+
+void insert_swaps_defs(cntr census, Lines& lines, const Swaps& swaps, const Defs& defs,
+                       int final) {
+  if (census.swap_count > 0 || final) insert_swaps(lines, swaps, final);
+  if (census.define_count > 0 || final) insert_defs(lines, defs, final, 0);
+  clean_append(lines);
+}
+
+}  // namespace korvex
