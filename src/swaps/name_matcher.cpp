@@ -1,4 +1,4 @@
-// The swap-name automaton: a trie of the names with failure transitions
+// The swap-name automaton: a trie of the names with the failure transitions
 // folded into one complete transition table, over an alphabet reduced to the
 // bytes that occur in some name (every other byte leads back to the start).
 #include "swaps/name_matcher.h"
@@ -25,45 +25,41 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
       if (m.symbol_of[c] == 0) m.symbol_of[c] = static_cast<unsigned short>(++m.symbols);
   }
   ++m.symbols;  // symbol 0
-  if (total * static_cast<size_t>(m.symbols) > kMaxTable) return;
+  const size_t A = static_cast<size_t>(m.symbols);
+  if (total * (A + 1) > kMaxTable) return;
 
-  const int A = m.symbols;
-  m.next.assign(total * A, -1);
+  // The trie, states numbered in creation order, root 0.
+  std::vector<int> next(total * A, -1);
   m.ends.assign(total, {});
-  m.out_link.assign(total, -1);
   int states = 1;
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i].empty()) continue;
     int s = 0;
     for (unsigned char c : names[i]) {
-      int& t = m.next[static_cast<size_t>(s) * A + m.symbol_of[c]];
+      int& t = next[s * A + m.symbol_of[c]];
       if (t < 0) t = states++;
       s = t;
     }
     m.ends[s].push_back(static_cast<int>(i));
   }
-  m.next.resize(static_cast<size_t>(states) * A);
   m.ends.resize(states);
-  m.out_link.resize(states);
+  m.out_link.assign(states, -1);
 
-  // Breadth-first: a state's failure state is finished before its children.
+  // Breadth first, so that a state's failure state is complete before it.
   std::vector<int> fail(states, 0);
   std::vector<int> queue;
   queue.reserve(states);
-  for (int a = 0; a < A; ++a) {
-    int& t = m.next[a];
-    if (t < 0) {
-      t = 0;
-    } else {
-      fail[t] = 0;
-      queue.push_back(t);
-    }
+  for (size_t a = 0; a < A; ++a) {
+    if (next[a] < 0)
+      next[a] = 0;
+    else
+      queue.push_back(next[a]);
   }
   for (size_t q = 0; q < queue.size(); ++q) {
     const int u = queue[q];
-    for (int a = 0; a < A; ++a) {
-      int& v = m.next[static_cast<size_t>(u) * A + a];
-      const int via_fail = m.next[static_cast<size_t>(fail[u]) * A + a];
+    for (size_t a = 0; a < A; ++a) {
+      int& v = next[u * A + a];
+      const int via_fail = next[fail[u] * A + a];
       if (v < 0) {
         v = via_fail;
       } else {
@@ -72,6 +68,13 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
         queue.push_back(v);
       }
     }
+  }
+
+  const size_t R = A + 1;
+  m.rows.resize(states * R);
+  for (size_t s = 0; s < static_cast<size_t>(states); ++s) {
+    m.rows[s * R] = m.ends[s].empty() ? m.out_link[s] : static_cast<int>(s);
+    for (size_t a = 0; a < A; ++a) m.rows[s * R + 1 + a] = next[s * A + a] * static_cast<int>(R);
   }
   m.built = true;
 }
@@ -82,11 +85,11 @@ void get_matched_names(const NameMatcher& m, const std::string& text, std::vecto
     found = m.all;
     return;
   }
-  const int A = m.symbols;
-  int s = 0;
+  const int* rows = m.rows.data();
+  int row = 0;
   for (unsigned char c : text) {
-    s = m.next[static_cast<size_t>(s) * A + m.symbol_of[c]];
-    for (int t = m.ends[s].empty() ? m.out_link[s] : s; t >= 0; t = m.out_link[t]) {
+    row = rows[row + 1 + m.symbol_of[c]];
+    for (int t = rows[row]; t >= 0; t = m.out_link[t]) {
       for (int e : m.ends[t]) {
         if (m.seen[e]) continue;
         m.seen[e] = 1;

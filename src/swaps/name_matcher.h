@@ -13,14 +13,16 @@
 namespace korvex {
 
 struct NameMatcher {
-  int symbols = 0;               // alphabet size; symbol 0 is "no name has this byte"
+  int symbols = 0;                     // alphabet size; symbol 0: a byte in no name
   unsigned short symbol_of[256] = {};  // byte -> symbol
-  std::vector<int> next;         // next[state * symbols + symbol]: the complete transition table
-  std::vector<std::vector<int>> ends;  // per state: entries whose name ends here
-  std::vector<int> out_link;     // per state: nearest proper suffix state that ends a name, or -1
-  std::vector<int> all;          // the fallback: every entry with a name
+  // One row of symbols + 1 ints per state: the first state of its chain of
+  // name ends (-1: none), then the row offset of the next state per symbol.
+  std::vector<int> rows;
+  std::vector<std::vector<int>> ends;  // per state: entries whose name ends there
+  std::vector<int> out_link;           // per state: next state of its chain of name ends, or -1
+  std::vector<int> all;                // the fallback: every entry with a name
   bool built = false;
-  mutable std::vector<char> seen;  // scratch for get_matched_names
+  mutable std::vector<char> seen;      // scratch for get_matched_names
 };
 
 // Builds the matcher for `names` (entry i has names[i]; empty names never match).

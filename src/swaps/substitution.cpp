@@ -8,6 +8,7 @@
 // as it was written. The line pass finds the names present in a line with
 // one scan (name_matcher.h) and only then does replacement work.
 #include <algorithm>
+#include <optional>
 
 #include "defines/conditional_blocks.h"
 #include "driver/diagnostics.h"
@@ -30,25 +31,72 @@ bool declares(const std::string& text, const std::string& name) {
   return keyword == "SWAP" && get_split(text, 1) == name;
 }
 
+// Whether inserting `value` where a name stood can make `name` occur where it
+// did not: the value holds the name, the name holds the value, or they
+// overlap at an end. Deleting (an empty or NULL value) joins the text on both
+// sides, which can always make a new occurrence.
+bool may_create(const std::string& value, const std::string& name) {
+  if (value.empty() || value == "NULL") return true;
+  for (size_t p = 0; p < value.size(); ++p) {
+    if (value[p] != name[0]) continue;
+    const size_t len = std::min(value.size() - p, name.size());
+    if (value.compare(p, len, name, 0, len) == 0) return true;
+  }
+  for (size_t q = 0; q < name.size(); ++q) {
+    if (name[q] != value[0]) continue;
+    const size_t len = std::min(name.size() - q, value.size());
+    if (name.compare(q, len, value, 0, len) == 0) return true;
+  }
+  return false;
+}
+
+// One call's view of the table: the name automaton, and per entry whether
+// its value can bring a later entry's name into a line (worked out when the
+// entry first applies).
+struct Substitution {
+  const Swaps& table;
+  NameMatcher matcher;
+  std::vector<signed char> creates;
+  std::vector<int> found;
+
+  explicit Substitution(const Swaps& t) : table(t), creates(t.size(), -1) {
+    std::vector<std::string> names;
+    names.reserve(t.size());
+    for (const Swap& s : t) names.push_back(s.name);
+    set_name_matcher(matcher, names);
+  }
+
+  bool creates_names(int e) {
+    if (creates[e] < 0) {
+      creates[e] = 0;
+      for (size_t j = e + 1; j < table.size() && !creates[e]; ++j)
+        if (!table[j].name.empty() && may_create(table[e].value, table[j].name)) creates[e] = 1;
+    }
+    return creates[e] == 1;
+  }
+};
+
 // Substitutes the entries of the table whose names the line holds, in table
 // order; returns whether any entry was applied.
-bool swap_one_line(Line& line, int index, const Swaps& table, const NameMatcher& matcher,
-                   std::vector<int>& found) {
+bool swap_one_line(Line& line, int index, Substitution& sub) {
   bool changed = false;
-  get_matched_names(matcher, line.text, found);
+  std::vector<int>& found = sub.found;
+  get_matched_names(sub.matcher, line.text, found);
   size_t k = 0;
   while (k < found.size()) {
     const int e = found[k++];
-    const Swap& s = table[e];
+    const Swap& s = sub.table[e];
+    // An entry found earlier may have lost its name to an earlier replacement.
     if (!match(line.text, s.name) || declares(line.text, s.name)) continue;
     if (tracing())
       trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
     swap_line_single(line.text, s);
     line.pending = 1;
     changed = true;
-    // The value may bring names of later entries into the line.
-    get_matched_names(matcher, line.text, found);
-    k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
+    if (sub.creates_names(e)) {
+      get_matched_names(sub.matcher, line.text, found);
+      k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
+    }
   }
   // A value of NULL may have deleted the whole text: the line stays, empty.
   if (line.text.empty()) line.text = kEmptyLine;
@@ -97,23 +145,15 @@ void group_swap(std::string& text, const Swaps& table) {
 
 int insert_swaps(Lines& lines, const Swaps& table, int all) {
   bool any = false;
-  NameMatcher matcher;
-  bool have_matcher = false;
-  std::vector<int> found;
+  std::optional<Substitution> sub;  // made when the first line needs it
   for (size_t i = 0; i < lines.size(); ++i) {
     Line& line = lines[i];
     if (!all && !line.pending) continue;
     if (i == 0 && tracing())
       for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
     if (match(line.text, "CHECK")) continue;
-    if (!have_matcher) {
-      std::vector<std::string> names;
-      names.reserve(table.size());
-      for (const Swap& s : table) names.push_back(s.name);
-      set_name_matcher(matcher, names);
-      have_matcher = true;
-    }
-    if (swap_one_line(line, static_cast<int>(i), table, matcher, found)) any = true;
+    if (!sub) sub.emplace(table);
+    if (swap_one_line(line, static_cast<int>(i), *sub)) any = true;
   }
   if (tracing() && !any) trace("No swaps found");
   if (tracing() && any) print_debug(lines, "insert_swaps");
