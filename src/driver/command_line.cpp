@@ -11,6 +11,7 @@
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "output/depfile.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
@@ -123,6 +124,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         settings.incdirs.push_back(v + "/");
       else
         generr(Err::INCLUDE_DIR_NOT_FOUND, v);
+    } else if (arg == "-depfile") {
+      settings.depfile = value();
     } else if (arg == "-list") {
       settings.filelist = value();
     } else if (arg == "-listpath") {
@@ -151,10 +154,10 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       open_debug();
     } else if (arg == "-verbose") {
       settings.VERBOSE = true;
-    } else if (arg == "-ver") {
+    } else if (arg == "-ver" || arg == "--version") {
       print_msg(get_version() + "\n");
       return std::nullopt;
-    } else if (arg == "-help") {
+    } else if (arg == "-help" || arg == "--help") {
       print_help();
       return std::nullopt;
     } else {
@@ -170,6 +173,7 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     if (settings.outname != "STDO" && !settings.COMP) {
       settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
       if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+      note_file_written(path);
     }
     trace("OUTFILE: " + path);
   }

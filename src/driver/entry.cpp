@@ -12,12 +12,14 @@
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "output/compare.h"
+#include "output/depfile.h"
 #include "output/file_list.h"
 
 namespace korvex {
 namespace {
 
 int run(int argc, const char* const* argv) {
+  forget_dependencies();
   Defs cmd_defs;
   const Lines forwarded;
   std::string source, definition;
@@ -26,6 +28,7 @@ int run(int argc, const char* const* argv) {
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
   print_filelist(settings.filelist, settings.outfiles, false);
   if (settings.COMP) print_comp(differences);
+  if (!settings.depfile.empty()) write_depfile(settings.depfile);
   return 0;
 }
 

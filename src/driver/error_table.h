@@ -21,10 +21,10 @@
     "Iteration insertion exceeded maximum size of {} lines (use max_lines flag)")          \
   X(MAX_LINES_NOT_NUMERIC, 104, "max_lines parameter is not numeric")                      \
   X(MAX_LINES_RANGE, 104,                                                                  \
-    "max_lines parameter {} is out of range (use -max_lines with 2 to 2147483647)")        \
+    "max_lines parameter '{}' is out of range (use -max_lines with 2 to 2147483647)")        \
   X(MAX_DEFS_NOT_NUMERIC, 105, "max_defs parameter is not numeric")                        \
   X(MAX_DEFS_RANGE, 105,                                                                   \
-    "max_defs parameter {} is out of range (use -max_defs with 2 to 2147483647)")          \
+    "max_defs parameter '{}' is out of range (use -max_defs with 2 to 2147483647)")          \
   X(SWAP_TABLE_FULL, 106, "Swap number exceeded maximum size of {}  (use max_defs flag)")  \
   X(DEFINE_TABLE_FULL, 107, "Define number exceeded maximum size of {}  (use max_defs flag)") \
   X(LOOP_TABLE_FULL, 108, "Loop number exceeded maximum size of {}  (use max_defs flag)")  \

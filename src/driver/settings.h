@@ -47,6 +47,7 @@ struct Settings {
   std::ofstream cmpfile;
   std::ofstream debugfile;
   std::string filelist;
+  std::string depfile;  // -depfile: the dependency file written after a successful run
   bool filelistpath = false;
   std::vector<std::string> incdirs;  // include search list, each entry ends with "/"
   std::string srcpath;

@@ -4,6 +4,7 @@
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "output/depfile.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
@@ -49,6 +50,7 @@ void set_outfile(Lines& lines) {
         if (settings.outfile.is_open()) settings.outfile.close();
         settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+        note_file_written(path);
       }
       trace("OUTFILE: " + path);
       settings.OUT = true;

@@ -68,10 +68,16 @@ void rewrite_enum(const Line& rec, std::string& s) {
 }
 
 // Stores `text` as the next statement, a copy of `rec` otherwise.
-void store(Lines& out, const Line& rec, const std::string& text) {
-  Line l = rec;
-  l.text = text;
-  push_line(out, std::move(l));
+void store(Lines& out, const Line& rec, std::string text) {
+  if (out.size() >= static_cast<size_t>(settings.MAX_LINES))
+    generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+  Line& l = out.emplace_back();
+  l.file = rec.file;
+  l.remark = rec.remark;
+  l.num = rec.num;
+  l.pending = rec.pending;
+  l.indent = rec.indent;
+  l.text = std::move(text);
 }
 
 }  // namespace
@@ -81,18 +87,19 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   if (settings.VERBOSE && settings.DEBUG && !in.empty())
     trace("set_lines started for " + in[0].file);
   out.clear();
+  out.reserve(in.size() + 1);
   int depth = 0;
   bool unparsed = false;
   size_t ignored_count = 0;
   Line rec;  // record k: the statement being built
-  for (const Line& input : in) {
-    std::string s = input.text;
+  for (Line& input : in) {
+    std::string s = std::move(input.text);
     replace_tabs(s);
     rec.indent = remove_leading_spaces(s);
     rec.text = s;
     rec.num = input.num;
-    rec.file = input.file;
-    rec.remark = input.remark;
+    if (rec.file != input.file) rec.file = input.file;
+    rec.remark = std::move(input.remark);
     rec.pending = 1;
 
     if (match(s, "ENDPARSE")) {
@@ -146,7 +153,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       if (!piece.empty()) store(out, rec, piece);
       s.swap(rest);
     }
-    if (!s.empty()) store(out, rec, s);
+    if (!s.empty()) store(out, rec, std::move(s));
   }
   store(out, rec, kEmptyLine);
   remove_lines(out, kRemoveRemark);
