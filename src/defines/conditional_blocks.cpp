@@ -35,7 +35,7 @@ std::string word_after(const std::string& text, const char* keyword) {
 struct OpenBlock {
   int a0;             // index of its IFDEF line
   std::string name;
-  Line ifdef;         // the IFDEF line as it was before it was marked
+  std::string text;   // its text before it was marked
   bool removing;      // the block lies in a branch being dropped
   bool active;        // the branch being walked is kept
   bool skip;          // undefined nested block in a non-final run: left whole
@@ -45,14 +45,14 @@ OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removin
                      bool build_only) {
   OpenBlock b;
   b.a0 = a0;
-  b.ifdef = lines[a0];
-  b.name = word_after(b.ifdef.text, "IFDEF ");
+  b.text = lines[a0].text;
+  b.name = word_after(b.text, "IFDEF ");
   b.removing = removing;
   if (tracing()) {
     trace("");
     trace("Starting def " + b.name);
   }
-  b.active = removing ? false : get_def_index(b.ifdef, b.name, table) >= 0;
+  b.active = removing ? false : get_def_index(lines[a0], b.name, table) >= 0;
   b.skip = !removing && !b.active && all == 0;
   // The build selection resolves only BUILD blocks: another block met in a
   // kept build is left whole for the define pass (one in a dropped build
@@ -73,7 +73,11 @@ int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int al
   }
   const int n = static_cast<int>(lines.size());
   for (;;) {
-    if (a >= n) linerr(Err::IFDEF_NO_ENDIF, open.back().ifdef);
+    if (a >= n) {
+      Line shown = lines[open.back().a0];
+      shown.text = open.back().text;
+      linerr(Err::IFDEF_NO_ENDIF, shown);
+    }
     OpenBlock& b = open.back();
     const std::string& text = lines[a].text;
     int closed = -1;  // set when line a closes block b
