@@ -171,6 +171,10 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   if (settings.OUTFLAG) {
     const std::string path = settings.outdir_base + settings.outname;
     if (settings.outname != "STDO" && !settings.COMP) {
+      if (positional >= 1) note_file_read(source);
+      if (positional >= 2 && !definition.empty()) note_file_read(definition);
+      check_not_input(path);
+      settings.outfile_path = path;
       settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
       if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
       note_file_written(path);

@@ -3,6 +3,7 @@
 // has been flushed and closed, so a partly written file stays as far as it got.
 #include "driver/entry.h"
 
+#include <cstdio>
 #include <new>
 #include <string>
 
@@ -28,6 +29,15 @@ int run(int argc, const char* const* argv) {
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
   print_filelist(settings.filelist, settings.outfiles, false);
   if (settings.COMP) print_comp(differences);
+  if (settings.outfile.is_open()) {
+    settings.outfile.close();
+    if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
+  }
+  if (settings.cmpfile.is_open()) {
+    settings.cmpfile.close();
+    if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+  }
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) generr(Err::WRITE_FAILED, "standard output");
   if (!settings.depfile.empty()) write_depfile(settings.depfile);
   return 0;
 }

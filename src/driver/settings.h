@@ -44,6 +44,7 @@ struct Settings {
   std::string outdir_base;  // ends with "/" when set
   std::string outdir;       // ends with "/" when set
   std::ofstream outfile;
+  std::string outfile_path;  // the path `outfile` was opened with
   std::ofstream cmpfile;
   std::ofstream debugfile;
   std::string filelist;

@@ -2,6 +2,8 @@
 // blank, "#" or "$" in a name is escaped, and several targets share one rule.
 #include "output/depfile.h"
 
+#include <climits>
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -11,6 +13,7 @@ namespace korvex {
 namespace {
 
 std::vector<std::string> files_read;
+std::vector<std::string> canonical_read;
 std::vector<std::string> files_written;
 
 void add_once(std::vector<std::string>& list, const std::string& path) {
@@ -29,13 +32,31 @@ std::string escaped(const std::string& path) {
   return out;
 }
 
+std::string canonical(const std::string& path) {
+  char buf[PATH_MAX];
+  if (realpath(path.c_str(), buf) != nullptr) return buf;
+  return "";
+}
+
 }  // namespace
 
-void note_file_read(const std::string& path) { add_once(files_read, path); }
+void note_file_read(const std::string& path) {
+  add_once(files_read, path);
+  const std::string c = canonical(path);
+  if (!c.empty()) add_once(canonical_read, c);
+}
+
+void check_not_input(const std::string& path) {
+  const std::string c = canonical(path);
+  if (c.empty()) return;
+  for (const std::string& r : canonical_read)
+    if (r == c) generr(Err::OUTPUT_IS_INPUT, path);
+}
 void note_file_written(const std::string& path) { add_once(files_written, path); }
 
 void forget_dependencies() {
   files_read.clear();
+  canonical_read.clear();
   files_written.clear();
 }
 

@@ -8,6 +8,10 @@
 namespace korvex {
 
 void note_file_read(const std::string& path);
+
+// Stops the run with general error 122 when `path` names a file that this
+// run has read: an output must never overwrite an input.
+void check_not_input(const std::string& path);
 void note_file_written(const std::string& path);
 void forget_dependencies();
 

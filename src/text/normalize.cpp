@@ -67,6 +67,18 @@ void rewrite_enum(const Line& rec, std::string& s) {
   s = out;
 }
 
+// True when no keyword, separator or carriage return can occur in `s`: every
+// keyword holds a capital letter.
+bool is_plain(const std::string& s) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c >= 'A' && c <= 'Z') return false;
+    if (c == '\r' || c == '\\') return false;
+    if (c == ';' && i + 1 < s.size() && s[i + 1] == ';') return false;
+  }
+  return true;
+}
+
 // Stores `text` as the next statement, a copy of `rec` otherwise.
 void store(Lines& out, const Line& rec, std::string text) {
   if (out.size() >= static_cast<size_t>(settings.MAX_LINES))
@@ -124,6 +136,13 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     }
 
     if (depth > 0 || s.find('#') != std::string::npos) s = remove_remark(rec, depth);
+    if (is_plain(s)) {
+      // Nothing below can change a line without capitals, "\\", ";;" or a
+      // carriage return, except that an empty line gets its marker.
+      if (s.empty() || s == " ") s = kEmptyLine;
+      store(out, rec, std::move(s));
+      continue;
+    }
     find_and_replace(s, "\r", "", 0);
     for (const char* kw : paren_keywords)
       if (s.find(kw) != std::string::npos) remove_spaces(s, kw);

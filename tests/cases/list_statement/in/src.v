@@ -1,3 +1,3 @@
 OUTFILE top.v
-CREATE child.v
+CREATE child_src.v
 wire t;
