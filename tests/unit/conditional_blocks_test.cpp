@@ -48,6 +48,13 @@ TEST_F(ConditionalBlocksTest, Resolution) {
        {"x 1 0 1"}},
       {"DVAL in a branch kept by the final run", {"IFDEF U", "ELSE U", "v = DVAL(A);", "ENDIF U"},
        {"A"}, 1, {"v = 1;"}},
+      {"a condition that holds", {"IFDEF TRUE(3>2)", "k", "ENDIF TRUE(3>2)"}, {"TRUE"}, 0, {"k"}},
+      {"a condition that fails", {"IFDEF TRUE(2>3)", "k", "ELSE TRUE(2>3)", "e", "ENDIF TRUE(2>3)"},
+       {"TRUE"}, 1, {"e"}},
+      {"a condition over an unknown name waits for the final run",
+       {"IFDEF TRUE(W>2)", "k", "ENDIF TRUE(W>2)"}, {"TRUE"}, 0,
+       {"IFDEF TRUE(W>2)", "k", "ENDIF TRUE(W>2)"}},
+      {"DVAL of a condition", {"DVAL(TRUE(1+1==2)) DVAL(TRUE(1+1))"}, {"TRUE"}, 0, {"1 0"}},
       {"a text holding the marker goes", {"keep", "REMOVE_DEF here"}, {}, 1, {"keep"}},
   };
   for (const Case& c : cases) {
