@@ -1,5 +1,5 @@
 module alpha;
-wire [8-1:0] x;
+wire [32-1:0] x;
 fast
 endmodule
 
