@@ -52,12 +52,16 @@ OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removin
     trace("");
     trace("Starting def " + b.name);
   }
-  b.active = removing ? false : get_def_index(lines[a0], b.name, table) >= 0;
-  b.skip = !removing && !b.active && all == 0;
   // The build selection resolves only BUILD blocks: another block met in a
   // kept build is left whole for the define pass (one in a dropped build
   // goes with it).
-  if (build_only && !removing && !match(b.name, "BUILD")) b.skip = true;
+  if (build_only && !removing && !match(b.name, "BUILD")) {
+    b.active = false;
+    b.skip = true;
+    return b;
+  }
+  b.active = removing ? false : get_def_index(lines[a0], b.name, table) >= 0;
+  b.skip = !removing && !b.active && all == 0;
   return b;
 }
 

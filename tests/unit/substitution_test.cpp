@@ -107,7 +107,10 @@ TEST_F(SubstitutionTest, ManySwapsManyLines) {
   // The matcher must give what testing each name in table order gives.
   Swaps t;
   for (int i = 0; i < 60; ++i)
-    t.push_back(Swap{"N" + std::to_string(i), i % 7 == 0 ? "NULL" : "N" + std::to_string(i * 3 % 70),
+    t.push_back(Swap{"N" + std::to_string(i),
+                     i % 7 == 0   ? "NULL"
+                     : i % 3 == 0 ? "q" + std::to_string(i)
+                                  : "N" + std::to_string(i * 3 % 70),
                      false, false});
   Lines fast;
   std::vector<std::string> slow;
