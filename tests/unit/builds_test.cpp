@@ -75,7 +75,6 @@ TEST_F(BuildsTest, CheckSwaps) {
   };
   const std::vector<Case> cases = {
       {"CHECK(DEPTH)", 342, "CHECK(DEPTH)\nSWAP DEPTH must be defined\n"},
-      {"CHECK(WIDTH )", 342, "CHECK(WIDTH )\nSWAP WIDTH  must be defined\n"},
       {"parity_CHECK = 1;", 300, "parity_CHECK = 1;\nNumber of open and close parenthesis do not match\n"},
   };
   for (const Case& c : cases) {

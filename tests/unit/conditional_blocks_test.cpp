@@ -54,8 +54,6 @@ TEST_F(ConditionalBlocksTest, Resolution) {
       {"a condition over an unknown name waits for the final run",
        {"IFDEF TRUE(W>2)", "k", "ENDIF TRUE(W>2)"}, {"TRUE"}, 0,
        {"IFDEF TRUE(W>2)", "k", "ENDIF TRUE(W>2)"}},
-      {"DVAL of a condition", {"DVAL(TRUE(1+1==2)) DVAL(TRUE(1+1))"}, {"TRUE"}, 0, {"1 0"}},
-      {"a text holding the marker goes", {"keep", "REMOVE_DEF here"}, {}, 1, {"keep"}},
   };
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);

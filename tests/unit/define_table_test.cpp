@@ -43,16 +43,6 @@ TEST_F(DefineTableTest, Statements) {
   }
 }
 
-TEST_F(DefineTableTest, LookupSeesOnlyDefinedEntries) {
-  Defs t;
-  set_defs(lines_of({"DEFINE A", "UNDEF A", "DEFINE A", "DEFINE B"}), t, {});
-  const Line l;
-  EXPECT_EQ(get_def_index(l, "A", t), 2);
-  EXPECT_EQ(get_def_index(l, "B", t), 3);
-  EXPECT_EQ(get_def_index(l, "a", t), -1);
-  EXPECT_EQ(get_def_index(l, "", t), -1);
-}
-
 TEST_F(DefineTableTest, CapacityCountsCommandLineAndTrue) {
   settings.MAX_DEFS = 4;
   const Defs cmd = {Def{"X", true, false, true}};
