@@ -25,6 +25,8 @@ bool tracing() { return settings.VERBOSE && settings.DEBUG; }
 // Whether `text` is the SWAP statement that declares `name`: its first word
 // up to a "." is SWAP and its second word is the name.
 bool declares(const std::string& text, const std::string& name) {
+  const size_t start = text.find_first_not_of(" \t\n\r\v\f");
+  if (start == std::string::npos || text.compare(start, 4, "SWAP") != 0) return false;
   std::string keyword = get_split(text, 0);
   const size_t dot = keyword.find('.');
   if (dot != std::string::npos) keyword.resize(dot);
@@ -111,11 +113,11 @@ void swap_str(std::string& text, const Swap& swap) {
 
 void swap_line_single(std::string& text, const Swap& swap) {
   if (swap.name.empty()) return;
-  const std::string guard = "CONST(" + swap.name;
-  if (!match(text, guard)) {
+  if (!match(text, "CONST(")) {
     swap_str(text, swap);
     return;
   }
+  const std::string guard = "CONST(" + swap.name;
   // The pieces between the protected "CONST(name" forms are substituted one
   // by one, so a protected form can never be touched, whatever the name.
   std::string out;
