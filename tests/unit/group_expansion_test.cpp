@@ -163,7 +163,6 @@ TEST_F(GroupExpansion, ParametersAreTakenOutOfTheLine) {
 }
 
 TEST_F(GroupExpansion, ParametersApplyToTheirOwnLineOnly) {
-  if (!have_group_swap()) GTEST_SKIP() << "needs the swap subsystem";
   EXPECT_EQ(expand({"port GROUP_w[0].PARAM(W 8),", "port GROUP_w[0],", "x = GROUP_w[0].WIDTH;"}),
             (V{"input [7:0]  s,", "input [W-1:0]  s,", "x = W;"}));
   EXPECT_EQ(expand({"x = GONCAT(GROUP_w.WIDTH.PARAM(W 2) +);"}), (V{"x = 2 + 0 + -4 +  + 08;"}));

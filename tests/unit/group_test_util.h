@@ -1,12 +1,10 @@
-// Helpers shared by the group tests: groups and members in one expression,
-// and probes for the services of other subsystems that some tests need.
+// Helpers shared by the group tests: groups and members in one expression.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "groups/group.h"
-#include "swaps/swap_table.h"
 #include "test_support.h"
 
 namespace korvex::test {
@@ -47,14 +45,6 @@ inline Group group(const std::string& name, std::vector<Signl> members) {
   g.member_count = static_cast<int>(members.size());
   g.members = std::move(members);
   return g;
-}
-
-// Whether the real parameter substitution is linked in (its stand-in does
-// nothing until the swap subsystem lands).
-inline bool have_group_swap() {
-  std::string t = "W";
-  group_swap(t, Swaps{Swap{"W", "8", false, false}});
-  return t == "8";
 }
 
 }  // namespace korvex::test
