@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Writes a conditional-block benchmark into the current directory: defs.v
+# Writes a conditional-block benchmark into directory DIR (default: the current one): defs.v
 # defining 25 of 50 names, and big.v with N lines (default 1000000) in blocks
 # of ten: IFDEF, four lines, ELSE, three lines, ENDIF, over the 50 names.
 # Run: build/korvex big.v defs.v -max_lines 3000000 -o out.v
 set -eu
 n=${1:-1000000}
+cd "${2:-.}"
 awk 'BEGIN { for (i = 0; i < 50; i += 2) printf "DEFINE D%02d\n", i }' > defs.v
 awk -v n="$n" 'BEGIN {
   for (b = 0; b * 10 < n; b++) {
@@ -16,3 +17,4 @@ awk -v n="$n" 'BEGIN {
     printf "ENDIF %s\n", d
   }
 }' > big.v
+echo "big.v defs.v"
