@@ -6,7 +6,7 @@ RELEASE_DIR := build/release
 TEST_DIR := build/test
 EXAMPLE_DIR := examples/bus
 
-.PHONY: run test bench build deps-run deps-test clean
+.PHONY: run test bench bench-compare build deps-run deps-test clean
 
 deps-run:
 	@scripts/ensure_deps.sh g++ cmake make
@@ -28,6 +28,12 @@ test: deps-test
 
 bench: build
 	@bench/run.sh $(RELEASE_DIR)/korvex
+
+# Korvex against the peer preprocessors (verilator, iverilog, m4, Jinja2) at
+# BENCH_LINES lines; needs hyperfine. Not part of `make test`.
+BENCH_LINES ?= 1000000
+bench-compare: build
+	@bench/compare $(RELEASE_DIR)/korvex $(BENCH_LINES)
 
 clean:
 	rm -rf build

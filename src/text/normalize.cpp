@@ -11,6 +11,7 @@
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
+#include "driver/memory.h"
 #include "driver/settings.h"
 #include "expr/paren.h"
 #include "text/checks.h"
@@ -100,6 +101,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     trace("set_lines started for " + in[0].file);
   out.clear();
   out.reserve(in.size() + 1);
+  advise_memory();
   int depth = 0;
   bool unparsed = false;
   size_t ignored_count = 0;

@@ -10,6 +10,7 @@
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
+#include "driver/memory.h"
 #include "driver/settings.h"
 #include "text/strings.h"
 
@@ -89,6 +90,7 @@ int read_file(std::string path, Lines& lines, int) {
   for (char c : data)
     if (c == '\n') ++count;
   lines.reserve(std::min(count, limit));
+  advise_memory();
   for (size_t i = 0;; ++i) {
     if (i == limit) generr(Err::FILE_TOO_LONG, path, settings.MAX_LINES);
     const size_t nl = data.find('\n', start);

@@ -1,0 +1,23 @@
+// Process memory for large runs.
+//
+// A run of a million lines allocates a few hundred megabytes in small pieces
+// (one line record and its texts per line) and touches every page of it once.
+// On small pages that is one page fault per 4 KiB; on transparent huge pages
+// it is one per 2 MiB. Korvex keeps its heap in one contiguous region grown
+// in large steps and asks the kernel to back it with huge pages.
+#pragma once
+
+#include <cstddef>
+
+namespace korvex {
+
+// Sets the allocator up for large runs: no separate mappings for large
+// blocks, the heap grown in large steps and never handed back. Call once,
+// first thing in main().
+void prepare_memory();
+
+// Asks for huge pages on every part of the heap not yet covered. Cheap when
+// nothing changed; call after reserving a large array.
+void advise_memory();
+
+}  // namespace korvex
