@@ -6,24 +6,25 @@
 #include "text/strings.h"
 
 namespace korvex {
-namespace {
-
-bool has_capital(const std::string& s) {
-  for (char c : s)
-    if (c >= 'A' && c <= 'Z') return true;
-  return false;
-}
-
-}  // namespace
 
 void count(const Lines& lines, cntr& c) {
   for (const Line& line : lines) {
     ++c.line_count;
-    // Every keyword is in capitals: a line without any counts for nothing else.
-    if (!has_capital(line.text)) continue;
-    std::string t = line.text;
-    find_and_replace(t, ".GLOBAL", "", 0);
-    auto has = [&t](const char* p) { return match(t, p); };
+    // Every keyword is in capitals: a line without any counts for nothing
+    // else, and a keyword whose first capital is missing is not looked for.
+    uint32_t caps = capitals_of(line.text);
+    if (caps == 0) continue;
+    const std::string* text = &line.text;
+    std::string t;
+    if (match(line.text, ".GLOBAL")) {
+      t = line.text;
+      find_and_replace(t, ".GLOBAL", "", 0);
+      caps = capitals_of(t);
+      text = &t;
+    }
+    auto has = [text, caps](const char* p) {
+      return may_hold(caps, p) && text->find(p) != std::string::npos;
+    };
     if (has("INCLUDE")) ++c.include_count;
     if (has("GROUP_") ||
         (has("GROUP ") && (has(" is") || has(" inverts") || has(" joins") || has(" extends") ||

@@ -4,6 +4,7 @@
 #include "swaps/name_matcher.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace korvex {
 namespace {
@@ -76,6 +77,12 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
     m.rows[s * R] = m.ends[s].empty() ? m.out_link[s] : static_cast<int>(s);
     for (size_t a = 0; a < A; ++a) m.rows[s * R + 1 + a] = next[s * A + a] * static_cast<int>(R);
   }
+  for (int c = 0; c < 256; ++c) {
+    if (m.rows[1 + m.symbol_of[c]] == 0) continue;
+    m.starts[c] = true;
+    m.start_byte = static_cast<unsigned char>(c);
+    ++m.start_bytes;
+  }
   m.built = true;
 }
 
@@ -85,9 +92,23 @@ void get_matched_names(const NameMatcher& m, const std::string& text, std::vecto
     found = m.all;
     return;
   }
+  if (m.start_bytes == 0) return;  // no names: nothing can occur
   const int* rows = m.rows.data();
+  const char* p = text.data();
+  const char* const end = p + text.size();
   int row = 0;
-  for (unsigned char c : text) {
+  while (p != end) {
+    if (row == 0) {
+      // At the start state only a name's first byte leads anywhere.
+      if (m.start_bytes == 1) {
+        p = static_cast<const char*>(std::memchr(p, m.start_byte, static_cast<size_t>(end - p)));
+        if (p == nullptr) break;
+      } else {
+        while (p != end && !m.starts[static_cast<unsigned char>(*p)]) ++p;
+        if (p == end) break;
+      }
+    }
+    const unsigned char c = static_cast<unsigned char>(*p++);
     row = rows[row + 1 + m.symbol_of[c]];
     for (int t = rows[row]; t >= 0; t = m.out_link[t]) {
       for (int e : m.ends[t]) {

@@ -22,6 +22,11 @@ struct NameMatcher {
   std::vector<int> out_link;           // per state: next state of its chain of name ends, or -1
   std::vector<int> all;                // the fallback: every entry with a name
   bool built = false;
+  // Bytes that lead out of the start state (the first bytes of the names):
+  // the scan skips every other byte while it stands at the start.
+  bool starts[256] = {};
+  int start_bytes = 0;                 // how many bytes are in `starts`
+  unsigned char start_byte = 0;        // the one when there is exactly one
   mutable std::vector<char> seen;      // scratch for get_matched_names
 };
 

@@ -108,7 +108,8 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
 }  // namespace
 
 void swap_str(std::string& text, const Swap& swap) {
-  find_and_replace(text, swap.name, swap.value == "NULL" ? std::string() : swap.value, 0);
+  static const std::string nothing;
+  find_and_replace(text, swap.name, swap.value == "NULL" ? nothing : swap.value, 0);
 }
 
 void swap_line_single(std::string& text, const Swap& swap) {

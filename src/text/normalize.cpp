@@ -80,18 +80,58 @@ bool is_plain(const std::string& s) {
   return true;
 }
 
-// Stores `text` as the next statement, a copy of `rec` otherwise.
-void store(Lines& out, const Line& rec, std::string text) {
-  if (out.size() >= static_cast<size_t>(settings.MAX_LINES))
-    generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
-  Line& l = out.emplace_back();
-  l.file = rec.file;
-  l.remark = rec.remark;
-  l.num = rec.num;
-  l.pending = rec.pending;
-  l.indent = rec.indent;
-  l.text = std::move(text);
-}
+// Where the statements go. While every statement can be stored in a slot of
+// the input array whose line has already been read, the statements are
+// written over the input: no second array of the source's size. Once a
+// statement would land on an unread line (a line split in several
+// statements, an included file), the statements so far move to `out` and the
+// rest is appended there.
+class StatementSink {
+ public:
+  StatementSink(Lines& in, Lines& out) : in_(in), out_(out) {}
+
+  // Stores `text` as the next statement, a copy of `rec` otherwise, once
+  // `consumed` input lines have been read.
+  void store(const Line& rec, std::string text, size_t consumed) {
+    if (count() >= static_cast<size_t>(settings.MAX_LINES))
+      generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+    if (in_place_ && written_ >= consumed) leave_input();
+    // The end marker may take the spare slot past the input's last line.
+    Line& l = !in_place_ ? out_.emplace_back()
+              : written_ < in_.size() ? in_[written_] : in_.emplace_back();
+    if (in_place_) ++written_;
+    l.file = rec.file;
+    l.remark = rec.remark;
+    l.num = rec.num;
+    l.pending = rec.pending;
+    l.indent = rec.indent;
+    l.text = std::move(text);
+  }
+
+  // Stops writing over the input (before `out` is appended to elsewhere).
+  void leave_input() {
+    if (!in_place_) return;
+    in_place_ = false;
+    out_.reserve(in_.size() + 1);
+    advise_memory();
+    for (size_t i = 0; i < written_; ++i) out_.push_back(std::move(in_[i]));
+  }
+
+  // Hands the statements to `out` once every input line has been read.
+  void finish() {
+    if (!in_place_) return;
+    in_.resize(written_);
+    out_.swap(in_);
+  }
+
+ private:
+  size_t count() const { return in_place_ ? written_ : out_.size(); }
+
+  Lines& in_;
+  Lines& out_;
+  bool in_place_ = true;
+  size_t written_ = 0;
+};
 
 }  // namespace
 
@@ -100,13 +140,18 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   if (settings.VERBOSE && settings.DEBUG && !in.empty())
     trace("set_lines started for " + in[0].file);
   out.clear();
-  out.reserve(in.size() + 1);
-  advise_memory();
+  const std::string first_file = in.empty() ? std::string() : in[0].file;
+  StatementSink sink(in, out);
+  // The end marker goes into the last slot: without one spare, the input's
+  // storage would have to grow.
+  if (in.capacity() == in.size()) sink.leave_input();
   int depth = 0;
   bool unparsed = false;
   size_t ignored_count = 0;
   Line rec;  // record k: the statement being built
-  for (Line& input : in) {
+  for (size_t k = 0; k < in.size(); ++k) {
+    Line& input = in[k];
+    const size_t consumed = k + 1;
     std::string s = std::move(input.text);
     replace_tabs(s);
     rec.indent = remove_leading_spaces(s);
@@ -133,7 +178,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       else
         ignored.push_back(rec);
       ++ignored_count;
-      store(out, rec, kIgnoreParse);
+      sink.store(rec, kIgnoreParse, consumed);
       continue;
     }
 
@@ -142,48 +187,72 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       // Nothing below can change a line without capitals, "\\", ";;" or a
       // carriage return, except that an empty line gets its marker.
       if (s.empty() || s == " ") s = kEmptyLine;
-      store(out, rec, std::move(s));
+      sink.store(rec, std::move(s), consumed);
       continue;
     }
     find_and_replace(s, "\r", "", 0);
+    // A keyword is looked for only when its first capital occurs; `caps` is
+    // worked out again after every step that can bring new letters in.
+    uint32_t caps = capitals_of(s);
+    auto has = [&s, &caps](const char* p) {
+      return may_hold(caps, p) && s.find(p) != std::string::npos;
+    };
     for (const char* kw : paren_keywords)
-      if (s.find(kw) != std::string::npos) remove_spaces(s, kw);
-    if (s.empty() || s == " ") s = kEmptyLine;
-    if (match(s, "\\\\")) find_and_replace(s, "\\\\", ";;STOMP NEWLINE", 0);
-    if (match(s, "OUTFILE") && defmode) linerr(Err::OUTFILE_IN_DEF, rec);
-    if (match(s, "BUILD") && !match(s, "IFDEF") && !match(s, "BUILD_NUM") && !defmode)
+      if (has(kw)) remove_spaces(s, kw);
+    if (s.empty() || s == " ") {
+      s = kEmptyLine;
+      caps = capitals_of(s);
+    }
+    if (match(s, "\\\\")) {
+      find_and_replace(s, "\\\\", ";;STOMP NEWLINE", 0);
+      caps = capitals_of(s);
+    }
+    if (has("OUTFILE") && defmode) linerr(Err::OUTFILE_IN_DEF, rec);
+    if (has("BUILD") && !has("IFDEF") && !has("BUILD_NUM") && !defmode)
       linerr(Err::BUILD_IN_SOURCE, rec);
-    if (match(s, "LOG2")) find_and_replace(s, "LOG2(", "EXPR(2@", 0);
-    if (match(s, "TRUE")) {
+    if (has("LOG2")) {
+      find_and_replace(s, "LOG2(", "EXPR(2@", 0);
+      caps = capitals_of(s);
+    }
+    if (has("TRUE")) {
       std::string before, after;
       splitstring(s, "TRUE", before, after);
       const std::string group = get_paren(rec, after, 0);
       std::string tight = group;
       remove_spaces(tight, "");
       find_and_replace(s, "TRUE" + group, "TRUE" + tight, 0);
+      caps = capitals_of(s);
     }
-    rewrite_conditionals(s);
-    if (match(s, "ENUM ")) rewrite_enum(rec, s);
-    if (defmode && match(s, "INCLUDE")) {
+    if (has("IF")) {
+      rewrite_conditionals(s);
+      caps = capitals_of(s);
+    }
+    if (has("ENUM ")) {
+      rewrite_enum(rec, s);
+      caps = capitals_of(s);
+    }
+    if (defmode && has("INCLUDE")) {
+      sink.leave_input();
       include_file(rec, s, out, ignored, swaps, defmode, cmdfile);
       continue;
     }
     std::string piece, rest;
     while (match(s, ";;")) {
       splitstring(s, ";;", piece, rest);
-      if (!piece.empty()) store(out, rec, piece);
+      if (!piece.empty()) sink.store(rec, piece, consumed);
       s.swap(rest);
     }
-    if (!s.empty()) store(out, rec, std::move(s));
+    if (!s.empty()) sink.store(rec, std::move(s), consumed);
   }
-  store(out, rec, kEmptyLine);
+  sink.store(rec, kEmptyLine, in.size() + 1);
+  sink.finish();
   remove_lines(out, kRemoveRemark);
   if (defmode) {
     check_def_lines(out);
     remove_lines(out, kEmptyLine);
   }
   if (settings.VERBOSE) print_debug(out, "set_lines");
-  if (depth > 0) generr(Err::UNCLOSED_BLOCK_REMARK, in.empty() ? std::string() : in[0].file);
+  if (depth > 0) generr(Err::UNCLOSED_BLOCK_REMARK, first_file);
   in.clear();
   return static_cast<int>(out.size()) + 1;
 }

@@ -1,6 +1,8 @@
 // Text utilities used by every pass.
 #include "text/strings.h"
 
+#include <cstring>
+
 namespace korvex {
 
 bool strcmp(const std::string& a, const std::string& b) { return match(a, b) || match(b, a); }
@@ -21,6 +23,13 @@ bool check_alpha(std::string s) {
   for (char c : s)
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
   return false;
+}
+
+uint32_t capitals_of(const std::string& s) {
+  uint32_t caps = 0;
+  for (char c : s)
+    if (c >= 'A' && c <= 'Z') caps |= 1u << (c - 'A');
+  return caps;
 }
 
 int count_substr(std::string s, const std::string& p) {
@@ -121,10 +130,34 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
   // The search resumes at the occurrence's position plus the length of `to`
   // (plus 1 when `to` is empty), whether or not the occurrence was replaced.
   const size_t step = to.empty() ? 1 : to.size();
+  if (n == 0 && to.size() <= from.size() && &to != &s && &from != &s) {
+    // Every occurrence, by a text no longer than it: the result is built in
+    // place, its end never passing the part still to be searched.
+    char* d = s.data();
+    size_t w = pos, last = pos;
+    while (pos != std::string::npos) {
+      if (w != last) std::memmove(d + w, d + last, pos - last);
+      w += pos - last;
+      if (!to.empty()) std::memcpy(d + w, to.data(), to.size());
+      w += to.size();
+      last = pos + from.size();
+      const size_t next = last + (to.empty() ? 1 : 0);
+      if (next > s.size()) break;
+      pos = s.find(from, next);
+    }
+    if (w != last) std::memmove(d + w, d + last, s.size() - last);
+    w += s.size() - last;
+    s.resize(w);
+    return;
+  }
   if (n == 0) {
     // Every occurrence is replaced, so the resume point is always just past
-    // the inserted text: the search runs on over the original text.
-    std::string out;
+    // the inserted text: the search runs on over the original text. The
+    // result is built in a buffer kept between calls and copied back when
+    // the text's own storage can hold it, so a longer text does not leave a
+    // hole of the old text's size behind in the heap.
+    static std::string out;
+    out.clear();
     out.reserve(s.size());
     size_t last = 0;
     while (pos != std::string::npos) {
@@ -136,7 +169,10 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
       pos = s.find(from, next);
     }
     out.append(s, last, std::string::npos);
-    s.swap(out);
+    if (out.size() <= s.capacity())
+      s.assign(out);
+    else
+      s.swap(out);
     return;
   }
   // Only the n-th occurrence is replaced; nothing changes before it.

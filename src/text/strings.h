@@ -8,6 +8,8 @@
 // character; a word is a maximal run of non-whitespace characters.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,19 @@ namespace korvex {
 // Searching and testing.
 inline bool match(const std::string& s, const std::string& p) {
   return s.find(p) != std::string::npos;
+}
+// The same test for a literal pattern, without building a string for it.
+template <size_t N>
+inline bool match(const std::string& s, const char (&p)[N]) {
+  return s.find(p, 0, N - 1) != std::string::npos;
+}
+// The capital letters occurring in `s`, one bit each ('A' is bit 0).
+uint32_t capitals_of(const std::string& s);
+// False when `p` starts with a capital letter that is not in `capitals`: then
+// `p` cannot occur in a text holding only those capitals.
+inline bool may_hold(uint32_t capitals, const char* p) {
+  const char c = p[0];
+  return c < 'A' || c > 'Z' || ((capitals >> (c - 'A')) & 1u) != 0;
 }
 bool strcmp(const std::string& a, const std::string& b);  // either contains the other
 bool is_number(const std::string& s);                     // all digits; "" is true
