@@ -59,6 +59,19 @@ void fold_concats(Line& line, const std::string& name, int first, int last) {
   }
 }
 
+// The size of the output once the block opened at `opener` is expanded, to
+// reserve it at once.
+unsigned long long expanded_size(const Lines& lines, size_t opener, const std::string& name,
+                                 int first, int last) {
+  unsigned long long repeated = 0;
+  for (size_t i = opener + 1; i < lines.size(); ++i) {
+    const std::string& text = lines[i].text;
+    if (match(text, "ENDITER") && match(text, name)) break;
+    if (match(text, name) && !match(text, "CONCAT")) ++repeated;
+  }
+  return lines.size() + repeated * static_cast<unsigned long long>(last - first);
+}
+
 void iter_pass(Lines& lines, const std::string& name, const Loops& table) {
   const size_t cap = static_cast<size_t>(settings.MAX_LINES);
   Lines out;
@@ -73,7 +86,8 @@ void iter_pass(Lines& lines, const std::string& name, const Loops& table) {
   bool done = false;
   int first = 0;
   int last = 0;
-  for (Line& line : lines) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Line& line = lines[i];
     const std::string& text = line.text;
     if (inside && match(text, "ENDITER") && match(text, name)) {
       inside = false;
@@ -112,6 +126,8 @@ void iter_pass(Lines& lines, const std::string& name, const Loops& table) {
               std::to_string(last));
       }
       inside = true;
+      const unsigned long long need = expanded_size(lines, i, name, first, last);
+      if (need < cap && need > out.capacity()) out.reserve(need);
       continue;
     }
     emit(std::move(line));

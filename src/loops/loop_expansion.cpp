@@ -59,7 +59,21 @@ bool closes(const std::string& text, const std::string& name) {
 }  // namespace
 
 int insert_loops(Lines& lines, const Loops& table) {
+  // The last round of the pipeline finds nothing: leave the array alone.
   const size_t cap = static_cast<size_t>(settings.MAX_LINES);
+  bool any = false;
+  for (const Line& line : lines)
+    if (match(line.text, "LOOP") && !check_loop_param(line.text)) {
+      any = true;
+      break;
+    }
+  if (!any) {
+    // Copying the lines over would reach the limit as well.
+    if (lines.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
+    if (settings.VERBOSE) print_debug(lines, "insert loops");
+    return 0;
+  }
+
   Lines out;
   out.reserve(lines.size());
   auto emit = [&](Line&& line) {
@@ -95,6 +109,11 @@ int insert_loops(Lines& lines, const Loops& table) {
             std::to_string(block.last));
     }
     if (block.body.empty()) continue;  // nothing to repeat, however long the range
+    // Room for the whole expansion and the rest, when it fits under the limit.
+    const unsigned long long need = out.size() + (lines.size() - i) +
+        static_cast<unsigned long long>(block.body.size()) *
+            static_cast<unsigned long long>(block.last - block.first + 1LL);
+    if (need < cap && need > out.capacity()) out.reserve(need);
     for (long long v = block.first; v <= block.last; ++v) {
       const std::string value = std::to_string(v);
       for (size_t at : block.body) {

@@ -60,7 +60,7 @@ void catch_loop(const Line& line, Loop& loop) {
 
   if (n > 4) linerr(Err::LOOP_TOO_MANY_WORDS, line, keyword);
   if (n < 3) linerr(Err::LOOP_TOO_FEW_WORDS, line, keyword);
-  if (n == 3) p2 = "0";
+  if (n == 3) p2.assign(1, '0');
 
   if (is_neg_number(p1) || is_neg_number(p2)) linerr(Err::LOOP_PARAM_NEGATIVE, line);
   if (!is_number(p1)) linerr(Err::LOOP_PARAM_NOT_NUMERIC, line, p1);
