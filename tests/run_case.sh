@@ -14,7 +14,7 @@
 # final "/"). A header's time stamp is compared as "-- Invoked @TIME@".
 set -u
 korvex=$(readlink -f "$1")
-case_dir=$2
+case_dir=$(readlink -f "$2")
 name=$(basename "$case_dir")
 run=$(mktemp -d "${TMPDIR:-/tmp}/korvex-case.XXXXXX")
 trap 'chmod -R u+w "$run" 2>/dev/null; rm -rf "$run"' EXIT

@@ -11,6 +11,7 @@
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "output/depfile.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
@@ -123,6 +124,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         settings.incdirs.push_back(v + "/");
       else
         generr(Err::INCLUDE_DIR_NOT_FOUND, v);
+    } else if (arg == "-depfile") {
+      settings.depfile = value();
     } else if (arg == "-list") {
       settings.filelist = value();
     } else if (arg == "-listpath") {
@@ -151,10 +154,10 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       open_debug();
     } else if (arg == "-verbose") {
       settings.VERBOSE = true;
-    } else if (arg == "-ver") {
+    } else if (arg == "-ver" || arg == "--version") {
       print_msg(get_version() + "\n");
       return std::nullopt;
-    } else if (arg == "-help") {
+    } else if (arg == "-help" || arg == "--help") {
       print_help();
       return std::nullopt;
     } else {
@@ -168,8 +171,13 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   if (settings.OUTFLAG) {
     const std::string path = settings.outdir_base + settings.outname;
     if (settings.outname != "STDO" && !settings.COMP) {
+      if (positional >= 1) note_file_read(source);
+      if (positional >= 2 && !definition.empty()) note_file_read(definition);
+      check_not_input(path);
+      settings.outfile_path = path;
       settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
       if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+      note_file_written(path);
     }
     trace("OUTFILE: " + path);
   }

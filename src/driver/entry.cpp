@@ -3,6 +3,7 @@
 // has been flushed and closed, so a partly written file stays as far as it got.
 #include "driver/entry.h"
 
+#include <cstdio>
 #include <new>
 #include <string>
 
@@ -12,12 +13,14 @@
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "output/compare.h"
+#include "output/depfile.h"
 #include "output/file_list.h"
 
 namespace korvex {
 namespace {
 
 int run(int argc, const char* const* argv) {
+  forget_dependencies();
   Defs cmd_defs;
   const Lines forwarded;
   std::string source, definition;
@@ -26,6 +29,16 @@ int run(int argc, const char* const* argv) {
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
   print_filelist(settings.filelist, settings.outfiles, false);
   if (settings.COMP) print_comp(differences);
+  if (settings.outfile.is_open()) {
+    settings.outfile.close();
+    if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
+  }
+  if (settings.cmpfile.is_open()) {
+    settings.cmpfile.close();
+    if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+  }
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) generr(Err::WRITE_FAILED, "standard output");
+  if (!settings.depfile.empty()) write_depfile(settings.depfile);
   return 0;
 }
 

@@ -21,10 +21,10 @@
     "Iteration insertion exceeded maximum size of {} lines (use max_lines flag)")          \
   X(MAX_LINES_NOT_NUMERIC, 104, "max_lines parameter is not numeric")                      \
   X(MAX_LINES_RANGE, 104,                                                                  \
-    "max_lines parameter {} is out of range (use -max_lines with 2 to 2147483647)")        \
+    "max_lines parameter '{}' is out of range (use -max_lines with 2 to 2147483647)")        \
   X(MAX_DEFS_NOT_NUMERIC, 105, "max_defs parameter is not numeric")                        \
   X(MAX_DEFS_RANGE, 105,                                                                   \
-    "max_defs parameter {} is out of range (use -max_defs with 2 to 2147483647)")          \
+    "max_defs parameter '{}' is out of range (use -max_defs with 2 to 2147483647)")          \
   X(SWAP_TABLE_FULL, 106, "Swap number exceeded maximum size of {}  (use max_defs flag)")  \
   X(DEFINE_TABLE_FULL, 107, "Define number exceeded maximum size of {}  (use max_defs flag)") \
   X(LOOP_TABLE_FULL, 108, "Loop number exceeded maximum size of {}  (use max_defs flag)")  \
@@ -43,6 +43,8 @@
   X(ARITHMETIC, 119, "{}")                                                                 \
   X(FORWARDED_FULL, 120,                                                                   \
     "CREATE of {} hands down more than {} statements (use max_defs flag)")                 \
+  X(WRITE_FAILED, 121, "could not write {} (disk full or not writable)")                 \
+  X(OUTPUT_IS_INPUT, 122, "{} is an input file of this run and would be overwritten")     \
   X(INTERNAL, 199, "Internal error: {}")                                                   \
   /* line errors */                                                                        \
   X(FILE_NOT_FOUND, 300, "couldn't open file {}")                                          \

@@ -23,6 +23,7 @@
 #include "loops/iter_expansion.h"
 #include "loops/loop_expansion.h"
 #include "loops/loop_table.h"
+#include "output/depfile.h"
 #include "output/file_list.h"
 #include "output/out_files.h"
 #include "output/writer.h"
@@ -78,6 +79,7 @@ std::string located(const std::string& name, const Lines& forwarded) {
 void read_source(FileRun& r) {
   Lines raw;
   read_file(r.source, raw, 0);
+  note_file_read(r.source);
   set_lines(raw, r.source_lines, r.ignored, r.cmd_swaps, 0, r.definition);
 }
 
@@ -89,6 +91,7 @@ void read_definition(FileRun& r) {
   if (!r.definition.empty()) {
     Lines file;
     read_file(r.definition, file, 0);
+    note_file_read(r.definition);
     copy_lines(raw, file, 1);
     raw.swap(file);
   }

@@ -44,9 +44,11 @@ struct Settings {
   std::string outdir_base;  // ends with "/" when set
   std::string outdir;       // ends with "/" when set
   std::ofstream outfile;
+  std::string outfile_path;  // the path `outfile` was opened with
   std::ofstream cmpfile;
   std::ofstream debugfile;
   std::string filelist;
+  std::string depfile;  // -depfile: the dependency file written after a successful run
   bool filelistpath = false;
   std::vector<std::string> incdirs;  // include search list, each entry ends with "/"
   std::string srcpath;

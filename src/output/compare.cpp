@@ -32,7 +32,10 @@ void print_comp(int differences) {
   if (differences == 0) {
     msg = "Korvex compare succeeded! \n";
   } else {
-    if (settings.cmpfile.is_open()) settings.cmpfile.close();
+    if (settings.cmpfile.is_open()) {
+      settings.cmpfile.close();
+      if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+    }
     msg = "Korvex compare failed! \n\nCompare errors:\n";
     std::ifstream in(kDiffFileName, std::ios::binary);
     if (!in.is_open()) generr(Err::FILE_OPEN, kDiffFileName);

@@ -6,6 +6,7 @@
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "output/depfile.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -28,13 +29,18 @@ std::string set_filelist(Lines& lines) {
 
 void print_filelist(std::string& name, Lines& entries, bool clear) {
   if (name.empty() || settings.outname == "STDO") return;
+  check_not_input(name);
   std::ofstream out(name, std::ios::out | std::ios::trunc | std::ios::binary);
+  if (out.is_open()) note_file_written(name);
   for (const Line& e : entries) {
     if (!out.is_open()) break;
     out << std::string(static_cast<size_t>(2 * (e.indent > 0 ? e.indent : 0)), ' ')
         << (settings.filelistpath ? settings.outdir_base : std::string()) << e.text << '\n';
   }
-  out.close();
+  if (out.is_open()) {
+    out.close();
+    if (out.fail()) generr(Err::WRITE_FAILED, name);
+  }
   if (clear) {
     entries.clear();
     name.clear();

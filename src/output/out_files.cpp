@@ -4,6 +4,7 @@
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "output/depfile.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
@@ -46,9 +47,12 @@ void set_outfile(Lines& lines) {
       settings.outname = argument_of(line.text, "OUTFILE");
       const std::string path = settings.outdir_base + settings.outdir + settings.outname;
       if (!settings.COMP) {
+        check_not_input(path);
         if (settings.outfile.is_open()) settings.outfile.close();
+        settings.outfile_path = path;
         settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+        note_file_written(path);
       }
       trace("OUTFILE: " + path);
       settings.OUT = true;

@@ -152,7 +152,16 @@ int print_lines(int level, const Lines& lines, const Defs& defines) {
     }
   }
   if (!settings.COMP) emit(chunk);
-  if (settings.OUT && !settings.OUTFLAG) settings.outfile.close();
+  if (!settings.COMP && settings.OUT) {
+    // A disk that is full or a file that cannot be written must not pass
+    // for a complete output.
+    settings.outfile.flush();
+    if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
+  }
+  if (settings.OUT && !settings.OUTFLAG) {
+    settings.outfile.close();
+    if (!settings.COMP && settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
+  }
   return differences;
 }
 

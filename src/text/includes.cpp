@@ -10,6 +10,7 @@
 #include "driver/errors.h"
 #include "driver/settings.h"
 #include "expr/evaluator.h"
+#include "output/depfile.h"
 #include "swaps/swap_table.h"
 #include "text/normalize.h"
 #include "text/paths.h"
@@ -79,6 +80,7 @@ void include_file(const Line& rec, std::string s, Lines& out, Lines& ignored, co
 
   Lines raw, normalised;
   read_file(name, raw, 0);
+  note_file_read(name);
   set_lines(raw, normalised, ignored, swaps, defmode, cmdfile);
   copy_lines(normalised, out, 1);
 }

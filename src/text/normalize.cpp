@@ -67,11 +67,29 @@ void rewrite_enum(const Line& rec, std::string& s) {
   s = out;
 }
 
+// True when no keyword, separator or carriage return can occur in `s`: every
+// keyword holds a capital letter.
+bool is_plain(const std::string& s) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c >= 'A' && c <= 'Z') return false;
+    if (c == '\r' || c == '\\') return false;
+    if (c == ';' && i + 1 < s.size() && s[i + 1] == ';') return false;
+  }
+  return true;
+}
+
 // Stores `text` as the next statement, a copy of `rec` otherwise.
-void store(Lines& out, const Line& rec, const std::string& text) {
-  Line l = rec;
-  l.text = text;
-  push_line(out, std::move(l));
+void store(Lines& out, const Line& rec, std::string text) {
+  if (out.size() >= static_cast<size_t>(settings.MAX_LINES))
+    generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+  Line& l = out.emplace_back();
+  l.file = rec.file;
+  l.remark = rec.remark;
+  l.num = rec.num;
+  l.pending = rec.pending;
+  l.indent = rec.indent;
+  l.text = std::move(text);
 }
 
 }  // namespace
@@ -81,18 +99,19 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   if (settings.VERBOSE && settings.DEBUG && !in.empty())
     trace("set_lines started for " + in[0].file);
   out.clear();
+  out.reserve(in.size() + 1);
   int depth = 0;
   bool unparsed = false;
   size_t ignored_count = 0;
   Line rec;  // record k: the statement being built
-  for (const Line& input : in) {
-    std::string s = input.text;
+  for (Line& input : in) {
+    std::string s = std::move(input.text);
     replace_tabs(s);
     rec.indent = remove_leading_spaces(s);
     rec.text = s;
     rec.num = input.num;
-    rec.file = input.file;
-    rec.remark = input.remark;
+    if (rec.file != input.file) rec.file = input.file;
+    rec.remark = std::move(input.remark);
     rec.pending = 1;
 
     if (match(s, "ENDPARSE")) {
@@ -117,6 +136,13 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     }
 
     if (depth > 0 || s.find('#') != std::string::npos) s = remove_remark(rec, depth);
+    if (is_plain(s)) {
+      // Nothing below can change a line without capitals, "\\", ";;" or a
+      // carriage return, except that an empty line gets its marker.
+      if (s.empty() || s == " ") s = kEmptyLine;
+      store(out, rec, std::move(s));
+      continue;
+    }
     find_and_replace(s, "\r", "", 0);
     for (const char* kw : paren_keywords)
       if (s.find(kw) != std::string::npos) remove_spaces(s, kw);
@@ -146,7 +172,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       if (!piece.empty()) store(out, rec, piece);
       s.swap(rest);
     }
-    if (!s.empty()) store(out, rec, s);
+    if (!s.empty()) store(out, rec, std::move(s));
   }
   store(out, rec, kEmptyLine);
   remove_lines(out, kRemoveRemark);

@@ -64,10 +64,21 @@ int read_file(std::string path, Lines& lines, int) {
   {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) generr(Err::FILE_OPEN, path);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) generr(Err::FILE_OPEN, path);
-    data = std::move(buf).str();
+    // Read the whole file in one piece: its size when it has one (a regular
+    // file), else chunk by chunk (a pipe or device).
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+      data.resize(static_cast<size_t>(size));
+      in.read(data.data(), size);
+      data.resize(static_cast<size_t>(in.gcount()));
+    } else {
+      in.clear();
+      std::ostringstream buf;
+      buf << in.rdbuf();
+      data = std::move(buf).str();
+    }
   }
   // Every newline ends one record and starts the next, so a final newline
   // yields one more, empty, record, and an empty file yields one record.

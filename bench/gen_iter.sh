@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Writes a Korvex source to standard output whose ITER block, 20 lines that
-# mention the iterator plus a CONCAT line, expands to about N lines.
-# Usage: iter_block.sh N
+# gen_iter.sh N DIR: a source whose ITER block, 20 lines that mention the
+# iterator and one that does not, expands to about N lines. Writes DIR/top.v;
+# prints the korvex arguments to use.
 set -eu
-n=${1:?usage: iter_block.sh N}
+n=$1; dir=$2
 awk -v n="$n" 'BEGIN {
   count = int(n / 20); if (count < 1) count = 1
   print "module bench_iter;"
@@ -13,4 +13,5 @@ awk -v n="$n" 'BEGIN {
   print "  reg shared;"
   print "ENDITER IDX"
   print "endmodule"
-}'
+}' > "$dir/top.v"
+echo "top.v"

@@ -1,0 +1,33 @@
+# Korvex: `make run` builds Korvex and runs it on the bundled example;
+# `make test` builds with sanitizers and runs every test.
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+RELEASE_DIR := build/release
+TEST_DIR := build/test
+EXAMPLE_DIR := examples/bus
+
+.PHONY: run test bench build deps-run deps-test clean
+
+deps-run:
+	@scripts/ensure_deps.sh g++ cmake make
+
+deps-test:
+	@scripts/ensure_deps.sh g++ cmake make libgtest-dev
+
+build: deps-run
+	@cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DKORVEX_TESTS=OFF >/dev/null
+	@cmake --build $(RELEASE_DIR) -j$(JOBS)
+
+run: build
+	@scripts/run_example.sh $(RELEASE_DIR)/korvex $(EXAMPLE_DIR)
+
+test: deps-test
+	@cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON >/dev/null
+	@cmake --build $(TEST_DIR) -j$(JOBS)
+	@cd $(TEST_DIR) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@bench/run.sh $(RELEASE_DIR)/korvex
+
+clean:
+	rm -rf build

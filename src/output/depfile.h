@@ -1,0 +1,21 @@
+// The make-style dependency file of -depfile: every file written in the run
+// as a target, every file read (source, definition, included and child
+// files) as a prerequisite. Written only after a successful run.
+#pragma once
+
+#include <string>
+
+namespace korvex {
+
+void note_file_read(const std::string& path);
+
+// Stops the run with general error 122 when `path` names a file that this
+// run has read: an output must never overwrite an input.
+void check_not_input(const std::string& path);
+void note_file_written(const std::string& path);
+void forget_dependencies();
+
+// Writes the dependency file `path`; reports a failure as general error 113.
+void write_depfile(const std::string& path);
+
+}  // namespace korvex

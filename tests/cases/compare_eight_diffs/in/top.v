@@ -1,0 +1,9 @@
+OUTFILE out.v
+wire w1;
+wire w2;
+wire w3;
+wire w4;
+wire w5;
+wire w6;
+wire w7;
+wire w8;

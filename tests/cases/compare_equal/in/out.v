@@ -1,0 +1,5 @@
+  wire a;
+wire b;
+
+
+extra line

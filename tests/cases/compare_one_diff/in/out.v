@@ -1,0 +1,4 @@
+  wire a;
+wire b; 
+
+

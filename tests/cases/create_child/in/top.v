@@ -1,0 +1,4 @@
+OUTFILE top_out.v
+module top;
+CREATE child.v
+endmodule

@@ -1,0 +1,4 @@
+module child;
+endmodule
+
+

@@ -1,0 +1,3 @@
+wire m;
+
+CREATE sub/leaf.v

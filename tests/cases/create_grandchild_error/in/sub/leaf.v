@@ -1,0 +1,2 @@
+OUTFILE a.v
+OUTFILE b.v

@@ -1,0 +1,2 @@
+wire t;
+CREATE mid.v

@@ -1,0 +1,1 @@
+CREATE nothere.v

@@ -1,0 +1,2 @@
+OUTFILE /dev/full
+wire a;

@@ -1,0 +1,2 @@
+INCLUDE  defs.v
+wire a;

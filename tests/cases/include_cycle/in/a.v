@@ -1,0 +1,2 @@
+SWAP A 1
+INCLUDE b.v

@@ -1,0 +1,2 @@
+INCLUDE a.v
+wire a;

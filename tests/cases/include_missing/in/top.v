@@ -1,0 +1,2 @@
+wire a;
+INCLUDE nothere.v

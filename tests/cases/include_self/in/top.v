@@ -1,0 +1,1 @@
+INCLUDE a.v

@@ -1,0 +1,3 @@
+OUTFILE top.v
+CREATE child_src.v
+wire t;

@@ -1,0 +1,2 @@
+LIST a.txt
+LIST b.txt

@@ -1,0 +1,3 @@
+OUTDIR gen
+OUTFILE top.v
+CREATE child.v

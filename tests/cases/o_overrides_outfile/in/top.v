@@ -1,0 +1,3 @@
+OUTDIR made
+OUTFILE x.v
+wire a;

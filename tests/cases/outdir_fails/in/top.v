@@ -1,0 +1,2 @@
+OUTDIR x/y
+wire a;

@@ -1,0 +1,2 @@
+OUTDIR a
+OUTDIR b

@@ -1,0 +1,3 @@
+OUTDIR gen
+OUTFILE  my file.v
+    wire a;

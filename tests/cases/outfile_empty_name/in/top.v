@@ -1,0 +1,2 @@
+OUTFILEx
+wire a;

@@ -1,0 +1,2 @@
+OUTFILE top.v
+wire a;

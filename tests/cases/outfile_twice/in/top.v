@@ -1,0 +1,3 @@
+wire a;
+OUTFILE a.v
+OUTFILE b.v

@@ -1,0 +1,2 @@
+  wire a; ## r
+	assign a = 1;

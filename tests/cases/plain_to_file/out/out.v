@@ -1,0 +1,4 @@
+  wire a; 
+    assign a = 1;
+
+

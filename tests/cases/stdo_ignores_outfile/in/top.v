@@ -1,0 +1,2 @@
+OUTFILE x.v
+wire a;

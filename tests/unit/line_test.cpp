@@ -1,0 +1,103 @@
+// Line arrays, the error frame and the census.
+#include "driver/census.h"
+#include "driver/diagnostics.h"
+#include "test_support.h"
+#include "text/line.h"
+
+namespace korvex {
+namespace {
+
+using testing::error_of;
+using testing::lines_of;
+using testing::texts_of;
+
+class LineTest : public testing::KorvexTest {};
+
+TEST_F(LineTest, CopyLinesCapacityAndTruncation) {
+  Lines dst = lines_of({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
+  copy_lines(lines_of({"a", "b", "c"}), dst, 0);
+  EXPECT_EQ(texts_of(dst), (std::vector<std::string>{"a", "b", "c"}));
+  Lines empty;
+  copy_lines(lines_of({"x"}), empty, 1);
+  EXPECT_EQ(texts_of(empty), (std::vector<std::string>{"x"}));
+
+  settings.MAX_LINES = 4;
+  copy_lines(lines_of({"d"}), dst, 1);  // exactly full is allowed
+  EXPECT_EQ(dst.size(), 4u);
+  const KorvexError e = error_of([&] { copy_lines(lines_of({"e"}), dst, 1); });
+  EXPECT_EQ(e.number, 102);
+  EXPECT_EQ(e.message,
+            "Korvex General error 102\n\nLine copy exceeded maximum size of 4 lines (use max_lines "
+            "flag)\n");
+}
+
+TEST_F(LineTest, RemoveLinesBySubstring) {
+  Lines l = lines_of({"INCLUDE a.v", "wire INCLUDE_x;", "wire y;"});
+  EXPECT_EQ(remove_lines(l, "INCLUDE"), 2);
+  EXPECT_EQ(texts_of(l), (std::vector<std::string>{"wire y;"}));
+  EXPECT_EQ(remove_lines(l, "nothing"), 2);
+  Lines none;
+  EXPECT_EQ(remove_lines(none, "x"), 1);
+}
+
+TEST_F(LineTest, CopyLineMarkAndIgnoredLines) {
+  Line src;
+  src.text = "t";
+  src.pending = 0;
+  Line dst;
+  copy_line(src, dst, 1);
+  EXPECT_EQ(dst.pending, 1);
+  src.pending = 1;
+  copy_line(src, dst, 0);
+  EXPECT_EQ(dst.pending, 1);
+
+  Lines l = lines_of({"IGNOREPARSE", "x IGNOREPARSE", "IGNOREPARSE"});
+  l[2].indent = 3;
+  insert_ignored(l, lines_of({"first", "second"}));
+  EXPECT_EQ(texts_of(l), (std::vector<std::string>{"first", "x IGNOREPARSE", "second"}));
+  EXPECT_EQ(l[2].indent, 3);  // the placeholder keeps its own fields
+}
+
+TEST_F(LineTest, ErrorFrameNamesTheCreateChain) {
+  Line create;
+  create.file = "dir/top.v";
+  create.num = 7;
+  create.text = "child.v";
+  settings.create_tree = {create};
+  settings.create_index = 1;
+  Line line;
+  line.file = "sub/child.v";
+  line.num = 3;
+  line.text = "OUTFILE b.v";
+  const KorvexError e = error_of([&] { linerr(Err::OUTFILE_TWICE, line); });
+  EXPECT_EQ(e.number, 334);
+  EXPECT_EQ(e.message,
+            "Korvex Line error 334\n\nError in child file: \nCreate child.v in dir/top.v: line 7\n\n"
+            "File child.v: line 3: OUTFILE b.v\nOUTFILE was defined more than once in the same "
+            "file\n");
+  settings.create_index = 0;
+  EXPECT_EQ(error_of([] { generr(Err::OUTPUT_OPEN, "x.v"); }).message,
+            "Korvex General error 113\n\nx.v couldn't be opened for output\n");
+}
+
+TEST_F(LineTest, CensusCountsSubstrings) {
+  cntr c;
+  count(lines_of({"wire [WIDTH-1:0] COMBINE;", "ENDLOOP i", "LOOP i 0 3", "BUILD_NUM",
+                  "SWAP.GLOBAL W 8", "SWAP.CMD W 8", "IFDEF TRUE(A>2)", "ENDBUILD",
+                  "x = UCASE(a);", "GROUP g is {"}),
+        c);
+  EXPECT_EQ(c.line_count, 10);
+  EXPECT_EQ(c.expr_count, 1);  // "BIN" inside COMBINE
+  EXPECT_EQ(c.loop_count, 1);
+  EXPECT_EQ(c.swap_count, 1);  // .GLOBAL is removed first; .CMD has no blank after SWAP
+  EXPECT_EQ(c.define_count, 1);
+  EXPECT_EQ(c.true_ifdef_count, 1);
+  EXPECT_EQ(c.build_count, 0);
+  EXPECT_EQ(c.case_count, 1);
+  EXPECT_EQ(c.group_count, 1);
+  count(lines_of({"LOOP i 0 3"}), c);  // counts add up
+  EXPECT_EQ(c.loop_count, 2);
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,0 +1,102 @@
+// Statement normalisation: each step's rule, and statements rewritten by
+// several steps.
+#include "text/normalize.h"
+
+#include "test_support.h"
+
+namespace korvex {
+namespace {
+
+using testing::error_of;
+using testing::lines_of;
+using testing::texts_of;
+
+class NormalizeTest : public testing::KorvexTest {
+ protected:
+  std::vector<std::string> source(const std::vector<std::string>& texts) {
+    Lines in = lines_of(texts);
+    Lines out;
+    set_lines(in, out, ignored_, Swaps(), 0, "");
+    out_ = out;
+    return texts_of(out);
+  }
+  Lines ignored_;
+  Lines out_;
+};
+
+using V = std::vector<std::string>;
+
+TEST_F(NormalizeTest, IndentationTabsAndKeywords) {
+  EXPECT_EQ(source({"    assign a = b;"}), (V{"assign a = b;", "__EMPTY_LINE__"}));
+  EXPECT_EQ(out_[0].indent, 4);
+  source({"\tassign a = b;\r"});
+  EXPECT_EQ(out_[0].text, "assign a = b;");
+  EXPECT_EQ(out_[0].indent, 4);
+  EXPECT_EQ(source({"x = EXPR  (A+1) + HEX x;"})[0], "x = EXPR(A+1) + HEXx;");
+  EXPECT_EQ(source({"x = LOG2(8);"})[0], "x = EXPR(2@8);");
+  EXPECT_EQ(source({"IFDEF TRUE( A > 2 )"})[0], "IFDEF TRUE(A>2)");
+  EXPECT_EQ(source({" "})[0], "__EMPTY_LINE__");
+  EXPECT_EQ(out_[0].pending, 1);
+}
+
+TEST_F(NormalizeTest, ShorthandConditionals) {
+  EXPECT_EQ(source({"IF DEBUG $display(x);"}),
+            (V{"IFDEF DEBUG ", " $display(x); ", " ENDIF DEBUG", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"IFNOT FAST wait(1);"}),
+            (V{"IFDEF FAST ", " ELSE FAST ", " wait(1); ", " ENDIF FAST", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"IFNDEF FAST"}), (V{"IFDEF FAST ", " ELSE FAST ", " ", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"ENDIF X"}), (V{"ENDIF X", "__EMPTY_LINE__"}));
+  // A one-line IF is tested for BUILD before it is rewritten.
+  EXPECT_EQ(error_of([&] { source({"IF BUILD_1 x;"}); }).number, 336);
+  EXPECT_EQ(error_of([&] { source({"ENDIF BUILD_1"}); }).number, 336);
+  EXPECT_EQ(source({"IFDEF BUILD_1", "x = BUILD_NUM;"})[1], "x = BUILD_NUM;");
+}
+
+TEST_F(NormalizeTest, SplittingJoiningAndEnum) {
+  EXPECT_EQ(source({"a ;; ;; b"}), (V{"a ", " ", " b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"a;;;;b"}), (V{"a", "b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"assign x = a \\\\", "  + b;"}),
+            (V{"assign x = a ", "STOMP NEWLINE", "+ b;", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"ENUM RED GREEN BLUE"}),
+            (V{"SWAP RED 0 ", " SWAP GREEN 1 ", " SWAP BLUE 2 ", " ", "__EMPTY_LINE__"}));
+  settings.MAX_DEFS = 4;  // room for ENUM and two names
+  EXPECT_EQ(source({"ENUM A B"}).size(), 4u);
+  EXPECT_EQ(error_of([&] { source({"ENUM A B C"}); }).number, 355);
+}
+
+TEST_F(NormalizeTest, UnparsedRegionsAndRemarkLines) {
+  EXPECT_EQ(source({"a", "ENDPARSE", "\tEXPR (1) x", "REMOVE_REMARK", "STARTPARSE", "b"}),
+            (V{"a", "IGNOREPARSE", "b", "__EMPTY_LINE__"}));
+  ASSERT_GE(ignored_.size(), 1u);
+  EXPECT_EQ(ignored_[0].text, "EXPR (1) x");
+  EXPECT_EQ(ignored_[0].indent, 4);
+  EXPECT_EQ(source({"a", "REMOVE_REMARK", "b"}), (V{"a", "b", "__EMPTY_LINE__"}));
+}
+
+TEST_F(NormalizeTest, DefinitionModeRules) {
+  auto definition = [&](const std::vector<std::string>& texts) {
+    Lines in = lines_of(texts);
+    Lines out;
+    set_lines(in, out, ignored_, Swaps(), 1, "");
+    return texts_of(out);
+  };
+  EXPECT_EQ(definition({"SWAP A 1", "", "DEFINE X"}), (V{"SWAP A 1", "DEFINE X"}));
+  EXPECT_EQ(error_of([&] { definition({"ENDPARSE"}); }).number, 320);
+  EXPECT_EQ(error_of([&] { definition({"STARTPARSE"}); }).number, 319);
+  EXPECT_EQ(error_of([&] { definition({"OUTFILE x.v"}); }).number, 335);
+  EXPECT_EQ(definition({"BUILD", "ENDBUILD"}), (V{"BUILD", "ENDBUILD"}));
+  EXPECT_EQ(error_of([&] { source({"BUILD"}); }).number, 336);
+  const KorvexError e = error_of([&] { source({"IFDEF TRUE A"}); });
+  EXPECT_EQ(e.number, 300);
+}
+
+TEST_F(NormalizeTest, StatementsBeyondTheLineLimit) {
+  settings.MAX_LINES = 4;
+  EXPECT_EQ(source({"a;;b;;c"}).size(), 4u);
+  const KorvexError e = error_of([&] { source({"a;;b;;c;;d"}); });
+  EXPECT_EQ(e.number, 102);
+  EXPECT_NE(e.message.find(" lines (use max_lines flag)\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvex

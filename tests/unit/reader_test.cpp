@@ -1,0 +1,108 @@
+// Reading files and removing remarks.
+#include "text/reader.h"
+
+#include "test_support.h"
+
+namespace korvex {
+namespace {
+
+using testing::error_of;
+using testing::KorvexTest;
+using testing::TempDir;
+
+class ReaderTest : public KorvexTest {};
+
+std::string without_remarks(const std::string& text, int& depth, std::string* remark = nullptr) {
+  Line l;
+  l.file = "top.v";
+  l.num = 1;
+  l.text = text;
+  std::string r = remove_remark(l, depth);
+  if (remark) *remark = l.remark;
+  return r;
+}
+
+TEST_F(ReaderTest, RemarkForms) {
+  struct Case {
+    std::string text, want, remark;
+    int depth_after;
+  } cases[] = {
+      {"assign a = b; ## note", "assign a = b; ", " note", 0},
+      {"## note", "REMOVE_REMARK", " note", 0},
+      {"<## note ##>", "", "", 0},
+      {"   ## x", "   ", " x", 0},
+      {"x <## a ##> y", "x  y", "", 0},
+      {"x <## a", "x ", "", 1},
+      {"x ## a <## b", "x ", " a ", 1},  // block markers are looked for first
+  };
+  for (const Case& c : cases) {
+    int depth = 0;
+    std::string remark;
+    EXPECT_EQ(without_remarks(c.text, depth, &remark), c.want) << c.text;
+    EXPECT_EQ(remark, c.remark) << c.text;
+    EXPECT_EQ(depth, c.depth_after) << c.text;
+  }
+  int depth = 1;
+  EXPECT_EQ(without_remarks("b", depth), "REMOVE_REMARK");
+  EXPECT_EQ(without_remarks("c ##> y", depth), " y");
+  EXPECT_EQ(depth, 0);
+}
+
+TEST_F(ReaderTest, RemarkErrors) {
+  struct Case {
+    std::string text;
+    int depth, number;
+  } cases[] = {
+      {"x <## a ##> y <## b ##> z", 0, 301},  // a line opens at most one block remark
+      {"x ##> y <## z", 0, 302},
+      {"x ## see ##>", 0, 302},
+      {"a <## b", 1, 301},
+      {"a <## b ##> c", 1, 301},
+  };
+  for (const Case& c : cases) {
+    int depth = c.depth;
+    const KorvexError e = error_of([&] { without_remarks(c.text, depth); });
+    EXPECT_EQ(e.number, c.number) << c.text;
+  }
+  int depth = 0;
+  const KorvexError e = error_of([&] { without_remarks("x ##> y", depth); });
+  EXPECT_EQ(e.message,
+            "Korvex Line error 302\n\nFile top.v: line 1: x ##> y\n"
+            " block remark closed without being openned\n");
+}
+
+TEST_F(ReaderTest, FinalNewlineGivesOneMoreRecord) {
+  TempDir dir;
+  Lines lines;
+  EXPECT_EQ(read_file(dir.file("a.v", "a\nb\n"), lines), 3);
+  EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(lines[2].num, 3);
+  EXPECT_EQ(read_file(dir.file("b.v", "a\nb"), lines), 2);
+  EXPECT_EQ(read_file(dir.file("c.v", ""), lines), 1);
+  EXPECT_EQ(lines[0].text, "__EMPTY_LINE__");
+}
+
+TEST_F(ReaderTest, LineLimitCountsTheRecordAfterAFinalNewline) {
+  TempDir dir;
+  Lines lines;
+  settings.MAX_LINES = 5;
+  EXPECT_EQ(read_file(dir.file("ok.v", "1\n2\n3\n4"), lines), 4);
+  const std::string path = dir.file("long.v", "1\n2\n3\n4\n");
+  const KorvexError e = error_of([&] { read_file(path, lines); });
+  EXPECT_EQ(e.number, 101);
+  EXPECT_EQ(e.message, "Korvex General error 101\n\n" + path +
+                           " exceeds maximum size of 5 lines (use max_lines flag)\n");
+}
+
+TEST_F(ReaderTest, FileErrors) {
+  TempDir dir;
+  Lines lines;
+  EXPECT_EQ(error_of([&] { read_file(dir.path() + "/missing.v", lines); }).number, 100);
+  const std::string path = dir.file("open.v", "a\n<## b\nc\n");
+  const KorvexError e = error_of([&] { read_file(path, lines); });
+  EXPECT_EQ(e.number, 112);
+  EXPECT_EQ(e.message, "Korvex General error 112\n\nFile " + path + " has an unclosed block remark\n");
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,0 +1,119 @@
+// The text utilities whose edge behaviour the passes rely on.
+#include "text/strings.h"
+
+#include "test_support.h"
+
+namespace korvex {
+namespace {
+
+struct ReplaceCase {
+  std::string s, from, to;
+  int n;
+  std::string want;
+};
+
+TEST(FindAndReplace, ResumesAfterTheInsertedText) {
+  const ReplaceCase cases[] = {
+      {"aaa", "a", "aa", 0, "aaaaaa"},         // the replacement is never searched again
+      {"a.b.c", ".", "-", 2, "a.b-c"},         // only the n-th occurrence
+      {"x\r\r", "\r", "", 0, "x\r"},           // empty `to` skips the next character
+      {"abab", "ab", "", 0, "ab"},             // of two adjacent occurrences one goes
+      {"aaaa", "aa", "b", 2, "aba"},           // unreplaced occurrences resume by |to|
+      {"WWW", "W", "8", 0, "888"},
+      {"none", "x", "y", 0, "none"},
+      {"CONST(W) W", "CONST(W", "TMP", 0, "TMP) W"},
+  };
+  for (const ReplaceCase& c : cases) {
+    std::string s = c.s;
+    find_and_replace(s, c.from, c.to, c.n);
+    EXPECT_EQ(s, c.want) << c.s << " / " << c.from << " -> " << c.to << " n=" << c.n;
+  }
+}
+
+TEST(Splitting, MissingSeparatorLeavesAfterEmpty) {
+  std::string before = "old", after = "old";
+  splitstring("abc", "x", before, after);
+  EXPECT_EQ(before, "abc");
+  EXPECT_EQ(after, "");
+  splitstring("a=b=c", "=", before, after);
+  EXPECT_EQ(before, "a");
+  EXPECT_EQ(after, "b=c");
+
+  std::string w1 = "1", w2 = "2", w3 = "3";
+  splitstring3("CREATE sub.v", w1, w2, w3);
+  EXPECT_EQ(w1, "CREATE");
+  EXPECT_EQ(w2, "sub.v");
+  EXPECT_EQ(w3, "");
+  w1 = "1", w2 = "2", w3 = "3";
+  splitstring3("one", w1, w2, w3);
+  EXPECT_EQ(w2, "");
+  EXPECT_EQ(w3, "3");  // only the first missing word is cleared
+
+  EXPECT_EQ(get_split("SWAP A B", 2), "B");
+  EXPECT_EQ(get_split("SWAP A", 2), "");
+  EXPECT_EQ(get_split(" a\tb ", 1), "b");
+  EXPECT_EQ(get_first_word("   ab cd"), "ab");
+  EXPECT_EQ(extract_string("LOOP   i  0 3", "LOOP ", " "), "i");
+  EXPECT_EQ(extract_string("x", "LOOP ", " "), "");
+  EXPECT_EQ(extract_string("LOOP i", "LOOP ", " "), "i");
+}
+
+TEST(Blanks, RemovingAndShrinking) {
+  std::string s = "EXPR   (1+2) HEX x";
+  remove_spaces(s, "EXPR");
+  remove_spaces(s, "HEX");
+  EXPECT_EQ(s, "EXPR(1+2) HEXx");
+  s = " a  b ";
+  remove_spaces(s, "");
+  EXPECT_EQ(s, "ab");
+  s = "  a   b  ";
+  shrink_spaces(s);
+  EXPECT_EQ(s, " a b ");
+  s = "\tx";
+  replace_tabs(s);
+  EXPECT_EQ(s, "    x");
+
+  s = "   ";
+  EXPECT_EQ(remove_leading_spaces(s), 0);
+  EXPECT_EQ(s, "   ");
+  s = "  ab";
+  EXPECT_EQ(remove_leading_spaces(s), 2);
+  EXPECT_EQ(s, "ab");
+  s = "ab \t  ";
+  remove_last_spaces(s);
+  EXPECT_EQ(s, "ab \t");
+  s = "a,";
+  EXPECT_TRUE(remove_last_str(s, ",;"));
+  EXPECT_EQ(s, "a");
+  s = "";
+  EXPECT_FALSE(remove_last_str(s, ","));
+}
+
+TEST(Tests, NumbersLettersAndCounts) {
+  EXPECT_TRUE(is_number(""));
+  EXPECT_TRUE(is_number("0123"));
+  EXPECT_FALSE(is_number("-1"));
+  EXPECT_TRUE(is_neg_number("-"));
+  EXPECT_TRUE(is_neg_number("-12"));
+  EXPECT_FALSE(is_neg_number("5"));
+  EXPECT_FALSE(is_neg_number(""));
+  EXPECT_TRUE(check_alpha("1+a"));
+  EXPECT_TRUE(check_alpha("a+1"));
+  EXPECT_FALSE(check_alpha("EXPR(1)"));
+  EXPECT_FALSE(check_alpha(""));
+  EXPECT_TRUE(korvex::strcmp("abc", "b"));
+  EXPECT_TRUE(korvex::strcmp("b", "abc"));
+  EXPECT_FALSE(korvex::strcmp("ab", "ba"));
+  EXPECT_TRUE(match("INCLUDE_DIR = 1", "INCLUDE"));
+  EXPECT_EQ(count_substr("a,b,,c", ","), 3);
+  EXPECT_EQ(count_substr("a,b", ";"), 0);
+  EXPECT_EQ(count_string(" a b\tc "), 3);
+  EXPECT_EQ(convert_int(-3), "");
+  EXPECT_EQ(convert_int(0), "0");
+  EXPECT_EQ(convert_int(5000), "5000");
+  EXPECT_EQ(StringToUpper("Data_Bus1"), "DATA_BUS1");
+  EXPECT_EQ(StringToLower("ABC"), "abc");
+}
+
+}  // namespace
+}  // namespace korvex
