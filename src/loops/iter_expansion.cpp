@@ -5,9 +5,8 @@
 // the other lines stay once. A line holding CONCAT forms is not repeated but
 // folded: each CONCAT(item sep) becomes the list of the item's instances from
 // the last value down to the first (CONCAT.REV: first up), joined by the
-// separator. Every ITER statement of the lines gets a pass of its own over
-// the whole array, in line order; a pass expands the first block of its name
-// that is still there.
+// separator. Every ITER statement of the lines gets a pass of its own, in
+// line order; a pass expands the first block of its name that is still there.
 #include "loops/iter_expansion.h"
 
 #include <string>
@@ -59,82 +58,132 @@ void fold_concats(Line& line, const std::string& name, int first, int last) {
   }
 }
 
-// The size of the output once the block opened at `opener` is expanded, to
-// reserve it at once.
-unsigned long long expanded_size(const Lines& lines, size_t opener, const std::string& name,
-                                 int first, int last) {
-  unsigned long long repeated = 0;
-  for (size_t i = opener + 1; i < lines.size(); ++i) {
-    const std::string& text = lines[i].text;
-    if (match(text, "ENDITER") && match(text, name)) break;
-    if (match(text, name) && !match(text, "CONCAT")) ++repeated;
-  }
-  return lines.size() + repeated * static_cast<unsigned long long>(last - first);
+bool opens(const std::string& text, const std::string& name) {
+  return match(text, "ITER") && match(text, name);
 }
 
-void iter_pass(Lines& lines, const std::string& name, const Loops& table) {
-  const size_t cap = static_cast<size_t>(settings.MAX_LINES);
-  Lines out;
-  out.reserve(lines.size());
-  auto emit = [&](Line&& line) {
-    line.pending = 1;
-    out.push_back(std::move(line));
-    if (out.size() >= cap) generr(Err::ITER_INSERT_FULL, settings.MAX_LINES);
-  };
+// The passes of one call, made in a single sweep. A pass only rewrites the
+// lines from its ITER statement to its ENDITER; the lines before and after
+// stay as they are. So the passes run one after the other over an output
+// (`out`, everything before the current position) and the rest of the input
+// (`rest` from `at`): a pass looks for its ITER statement first among the
+// output lines that hold "ITER" (kept in `iter_lines`), and only when one of
+// them is it (an earlier pass left it behind) does the array get put back
+// together and walked from its start. The line count a pass would reach at
+// each point is the output size plus, after the block, the rest.
+class IterSweep {
+ public:
+  IterSweep(Lines& lines, const Loops& table)
+      : lines_(lines), table_(table), cap_(static_cast<size_t>(settings.MAX_LINES)) {
+    rest_ = std::move(lines);
+    out_.reserve(rest_.size());
+  }
 
-  bool inside = false;
-  bool done = false;
-  int first = 0;
-  int last = 0;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    Line& line = lines[i];
-    const std::string& text = line.text;
-    if (inside && match(text, "ENDITER") && match(text, name)) {
-      inside = false;
-      done = true;
-      continue;
+  void pass(const std::string& name) {
+    for (size_t k : iter_lines_)
+      if (match(out_[k].text, name)) {
+        rejoin();
+        break;
+      }
+    while (at_ < rest_.size() && !opens(rest_[at_].text, name)) keep(std::move(rest_[at_++]));
+    if (at_ < rest_.size()) block(name);
+    if (out_.size() + (rest_.size() - at_) >= cap_) full();
+    if (settings.VERBOSE && settings.DEBUG) {
+      rejoin();
+      print_debug(rest_, "insert_iters");
     }
-    if (!done && inside && match(text, name)) {
+  }
+
+  // Puts the lines back; every line went through a pass.
+  void finish() {
+    rejoin();
+    for (Line& l : rest_) l.pending = 1;
+    lines_ = std::move(rest_);
+  }
+
+ private:
+  [[noreturn]] void full() { generr(Err::ITER_INSERT_FULL, settings.MAX_LINES); }
+
+  void keep(Line&& line) {
+    line.pending = 1;
+    if (match(line.text, "ITER")) iter_lines_.push_back(out_.size());
+    out_.push_back(std::move(line));
+    if (out_.size() >= cap_) full();
+  }
+
+  // The whole array in `rest_`, the position at its start.
+  void rejoin() {
+    if (out_.empty() && at_ == 0) return;
+    for (size_t i = at_; i < rest_.size(); ++i) out_.push_back(std::move(rest_[i]));
+    rest_ = std::move(out_);
+    out_ = Lines();
+    out_.reserve(rest_.size());
+    at_ = 0;
+    iter_lines_.clear();
+  }
+
+  // Expands the block opened at `at_`, up to and including its ENDITER.
+  void block(const std::string& name) {
+    const Line& opener = rest_[at_];
+    Loop range;
+    if (count_string(opener.text) < 3)
+      range = table_[get_loop_index(opener, name, table_, 0)];
+    else
+      catch_loop(opener, range);
+    if (settings.VERBOSE) {
+      trace("");
+      trace("Starting ITER " + name + " " + std::to_string(range.first) + " -> " +
+            std::to_string(range.last));
+    }
+    reserve_block(name, range);
+    for (++at_; at_ < rest_.size(); ++at_) {
+      Line& line = rest_[at_];
+      const std::string& text = line.text;
+      if (match(text, "ENDITER") && match(text, name)) {
+        ++at_;
+        return;
+      }
+      if (!match(text, name)) {
+        keep(std::move(line));
+        continue;
+      }
       if (match(text, "ITER")) linerr(Err::ITER_REDEFINED, line, name);
       if (match(text, "CONCAT")) {
         Line folded = line;
-        fold_concats(folded, name, first, last);
-        emit(std::move(folded));
+        fold_concats(folded, name, range.first, range.last);
+        keep(std::move(folded));
         continue;
       }
-      for (long long v = first; v <= last; ++v) {
+      for (long long v = range.first; v <= range.last; ++v) {
         Line copy = line;
         find_and_replace(copy.text, name, std::to_string(v), 0);
-        emit(std::move(copy));
+        keep(std::move(copy));
       }
-      continue;
     }
-    if (!done && !inside && match(text, "ITER") && match(text, name)) {
-      if (count_string(text) < 3) {
-        const Loop& range = table[get_loop_index(line, name, table, 0)];
-        first = range.first;
-        last = range.last;
-      } else {
-        Loop range;
-        catch_loop(line, range);
-        first = range.first;
-        last = range.last;
-      }
-      if (settings.VERBOSE) {
-        trace("");
-        trace("Starting ITER " + name + " " + std::to_string(first) + " -> " +
-              std::to_string(last));
-      }
-      inside = true;
-      const unsigned long long need = expanded_size(lines, i, name, first, last);
-      if (need < cap && need > out.capacity()) out.reserve(need);
-      continue;
-    }
-    emit(std::move(line));
   }
-  lines = std::move(out);
-  if (settings.VERBOSE) print_debug(lines, "insert_iters");
-}
+
+  // Room for the expanded block and the rest, when that fits under the limit.
+  void reserve_block(const std::string& name, const Loop& range) {
+    unsigned long long repeated = 0;
+    for (size_t i = at_ + 1; i < rest_.size(); ++i) {
+      const std::string& text = rest_[i].text;
+      if (match(text, "ENDITER") && match(text, name)) break;
+      if (match(text, name) && !match(text, "CONCAT")) ++repeated;
+    }
+    const unsigned long long need =
+        out_.size() + (rest_.size() - at_) +
+        repeated * static_cast<unsigned long long>(range.last - range.first);
+    if (need < cap_ && need > out_.capacity()) out_.reserve(need);
+  }
+
+  Lines& lines_;
+  const Loops& table_;
+  const size_t cap_;
+  Lines out_;
+  Lines rest_;
+  size_t at_ = 0;
+  std::vector<size_t> iter_lines_;  // positions in out_ of lines holding "ITER"
+};
 
 }  // namespace
 
@@ -143,8 +192,11 @@ int insert_iters(Lines& lines, const Loops& table) {
   for (const Line& line : lines)
     if (match(line.text, "ITER") && !match(line.text, "ENDITER"))
       names.push_back(extract_string(line.text, "ITER ", " "));
-  for (const std::string& name : names) iter_pass(lines, name, table);
-  return names.empty() ? 0 : 1;
+  if (names.empty()) return 0;
+  IterSweep sweep(lines, table);
+  for (const std::string& name : names) sweep.pass(name);
+  sweep.finish();
+  return 1;
 }
 
 }  // namespace korvex

@@ -1,6 +1,11 @@
 // LOOP and ITER expansion: the rounds of nested loops, pending flags, CONCAT
 // folding, and the limits checked while lines are produced.
 #include <chrono>
+#include <random>
+
+#include "expr/concat.h"
+#include "loops/loop_table.h"
+#include "text/strings.h"
 
 #include "loops/iter_expansion.h"
 #include "loops/loop_expansion.h"
@@ -137,6 +142,100 @@ TEST_F(Expansion, IterErrors) {
   settings.MAX_LINES = 5000;
   Lines huge = lines_of({"ITER k 2000000000", "x_k", "ENDITER k"});
   EXPECT_EQ(error_of([&] { insert_iters(huge, {}); }).number, 103);
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+// One pass per ITER statement over the whole array, written out plainly: the
+// sweep of insert_iters must give the same lines, flags and errors.
+void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
+  const size_t cap = static_cast<size_t>(settings.MAX_LINES);
+  Lines out;
+  auto emit = [&](Line line) {
+    line.pending = 1;
+    out.push_back(line);
+    if (out.size() >= cap) generr(Err::ITER_INSERT_FULL, settings.MAX_LINES);
+  };
+  bool inside = false, done = false;
+  Loop range;
+  for (const Line& line : lines) {
+    const std::string& t = line.text;
+    if (inside && match(t, "ENDITER") && match(t, name)) {
+      inside = false;
+      done = true;
+    } else if (!done && inside && match(t, name)) {
+      if (match(t, "ITER")) linerr(Err::ITER_REDEFINED, line, name);
+      if (match(t, "CONCAT")) {
+        std::string whole, item, sep, list;
+        const bool rev = get_concat(line, "CONCAT", whole, item, sep);
+        if (range.last - range.first + 1 > settings.MAX_LINES)
+          generr(Err::ITER_INSERT_FULL, settings.MAX_LINES);
+        for (int i = 0; i <= range.last - range.first; ++i) {
+          std::string one = item;
+          find_and_replace(one, name, std::to_string(rev ? range.first + i : range.last - i), 0);
+          list += (i ? " " + sep + " " : "") + one;
+        }
+        Line folded = line;
+        find_and_replace(folded.text, whole, list, 0);
+        emit(folded);
+      } else {
+        for (int v = range.first; v <= range.last; ++v) {
+          Line copy = line;
+          find_and_replace(copy.text, name, std::to_string(v), 0);
+          emit(copy);
+        }
+      }
+    } else if (!done && !inside && match(t, "ITER") && match(t, name)) {
+      if (count_string(t) < 3)
+        range = table[get_loop_index(line, name, table, 0)];
+      else
+        catch_loop(line, range);
+      inside = true;
+    } else {
+      emit(line);
+    }
+  }
+  lines = out;
+}
+
+std::string outcome(const std::function<void(Lines&)>& run, Lines lines) {
+  const KorvexError e = error_of([&] { run(lines); });
+  if (e.number) return e.message;
+  std::string s;
+  for (const Line& l : lines) s += l.text + "|" + std::to_string(l.pending) + "|" + std::to_string(l.num) + "\n";
+  return s;
+}
+
+TEST_F(Expansion, IterSweepMatchesOnePassPerName) {
+  const char* alphabet[] = {"ITER k 2", "ITER k 1 3", "ITER kk 2", "ITER k", "ITER IDX",
+                            "ITER q 2", "ENDITER k", "ENDITER kk", "ENDITER IDX", "ENDITER q",
+                            "w_k;", "w_kk;", "x_IDX", "q_q", "plain", "{CONCAT(a_k ,)}",
+                            "{CONCAT.REV(b_q |)}"};
+  const Loops table = {{"IDX", 1, 2, false}, {"k", 0, 1, false}, {"kk", 3, 3, false}};
+  std::mt19937 rng(12345);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> texts;
+    const int n = 1 + static_cast<int>(rng() % 14);
+    for (int i = 0; i < n; ++i) texts.push_back(alphabet[rng() % std::size(alphabet)]);
+    Lines input = lines_of(texts);
+    for (Line& l : input) l.pending = static_cast<int>(rng() % 2);
+    settings.MAX_LINES = 4 + static_cast<int>(rng() % 40);
+    const std::string expected = outcome(
+        [&](Lines& l) {
+          std::vector<std::string> names;
+          for (const Line& x : l)
+            if (match(x.text, "ITER") && !match(x.text, "ENDITER"))
+              names.push_back(extract_string(x.text, "ITER ", " "));
+          for (const std::string& name : names) reference_pass(l, name, table);
+        },
+        input);
+    const std::string got = outcome([&](Lines& l) { insert_iters(l, table); }, input);
+    ASSERT_EQ(got, expected) << "round " << round << ", max_lines " << settings.MAX_LINES;
+  }
 }
 
 }  // namespace
