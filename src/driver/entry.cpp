@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 
+#include "bignum/big_error.h"
 #include "driver/command_line.h"
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -66,6 +67,9 @@ int run_korvex(int argc, const char* const* argv) {
     status = run(argc, argv);
   } catch (const KorvexError& e) {
     status = report(e);
+  } catch (const BigIntegerError& e) {
+    const std::string text = e.what();
+    status = as_general_error([&] { generr(Err::ARITHMETIC, text); });
   } catch (const std::bad_alloc&) {
     status = as_general_error([] { generr(Err::INTERNAL, "out of memory"); });
   } catch (const std::exception& e) {

@@ -55,6 +55,7 @@
   X(DIVISION_BY_ZERO, 304, "Expression division argument is 0")                            \
   X(UNKNOWN_OPERATOR, 305, "Unknown EXPR operator {}")                                     \
   X(LOG2_ZERO, 306, "LOG2 argument is 0")                                                  \
+  X(LOG2_NEGATIVE, 306, "LOG2 argument is negative")                                       \
   X(DIGITS_ZERO, 307, "{} digits are 0")                                                   \
   X(GROUP_NOT_DECLARED, 308, "group {} is not declared")                                   \
   X(LOOP_NOT_DECLARED, 309, "loop {} is not declared")                                     \
@@ -103,6 +104,9 @@
   X(INCLUDE_CMDLINE, 347, "INCLUDE file {} was also included from command line")           \
   X(FLOAT_OPERATOR, 348,                                                                   \
     "Opearand {} not supported with floating numbers (only comparison supported)")         \
+  X(VALUE_TOO_LARGE, 349, "Value exceeds the limit of {} bits")                            \
+  X(EXPR_TOO_DEEP, 349, "Expression nesting exceeds the limit of {} levels")               \
+  X(LINE_TOO_LONG, 350, "Generated line exceeds the limit of {} bytes")                    \
   X(INCLUDE_CYCLE, 351, "INCLUDE file {} includes itself (include chain: {})")            \
   X(CREATE_CYCLE, 352, "CREATE of {} creates a file that is being created (create chain: {})") \
   X(CREATE_TOO_DEEP, 353, "CREATE nesting exceeds {} levels")                              \

@@ -64,9 +64,15 @@ void write_depfile(const std::string& path) {
   std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
   if (!out.is_open()) generr(Err::OUTPUT_OPEN, path);
   std::string text;
-  for (size_t i = 0; i < files_written.size(); ++i) text += (i ? " " : "") + escaped(files_written[i]);
+  for (size_t i = 0; i < files_written.size(); ++i) {
+    if (i) text += ' ';
+    text += escaped(files_written[i]);
+  }
   text += ":";
-  for (const std::string& p : files_read) text += " \\\n  " + escaped(p);
+  for (const std::string& p : files_read) {
+    text += " \\\n  ";
+    text += escaped(p);
+  }
   text += "\n";
   out << text;
   out.close();

@@ -1,0 +1,41 @@
+// TRUE(...) and VERIFY(...) conditions, and the VERIFY statement.
+//
+// A condition is decided only once it is numeric: one that still holds a
+// letter (a name not yet substituted) is "FALSE" without any report, so the
+// conditional-block pass can leave it for a later round. A numeric condition
+// is "TRUE" only when it evaluates to exactly 1.
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "expr/conditions.h"
+#include "expr/evaluator.h"
+#include "expr/paren.h"
+#include "text/strings.h"
+
+namespace korvex {
+
+std::string get_true(const Line& line, const std::string& text, const std::string& key) {
+  if (!match(text, key + "(")) return text;
+  std::string before, after;
+  splitstring(text, key, before, after);
+  const std::string arg = get_paren(line, after, 1);
+  if (check_alpha(arg)) return "FALSE";
+  return get_expr(line, "EXPR(" + arg + ")") == "1" ? "TRUE" : "FALSE";
+}
+
+void check_verify(Lines& lines) {
+  int failures = 0;
+  std::string report;
+  for (const Line& line : lines) {
+    if (!match(line.text, "VERIFY")) continue;
+    std::string condition, message;
+    splitstring(line.text, "else", condition, message);
+    if (get_true(line, condition, "VERIFY") != "TRUE") {
+      ++failures;
+      report += get_linerr_str(line, message);
+    }
+  }
+  remove_lines(lines, "VERIFY");
+  if (failures > 0) generr(Err::VERIFY_FAILED, report);
+}
+
+}  // namespace korvex
