@@ -120,6 +120,11 @@ TEST_F(Checks, ReportOrder) {
   EXPECT_EQ(error_of([] { check_lines(stmts({"LOOP a 2", "IFDEF A B", "ENDLOOP b"})); }).first, 331);
   // The form of the LOOP statement comes before its pairing.
   EXPECT_EQ(error_of([] { check_lines(stmts({"LOOP a 1 2 3", "x"})); }).first, 318);
+  // Parenthesised keywords are checked first in the source, last in the
+  // definition.
+  EXPECT_EQ(error_of([] { check_lines(stmts({"x = EXPR(1; // ELSE"})); }).first, 315);
+  EXPECT_EQ(error_of([] { check_def_lines(stmts({"DEFINE X EXPR(1"})); }).first, 317);
+  EXPECT_EQ(error_of([] { check_def_lines(stmts({"SWAP X EXPR(1"})); }).first, 315);
   // A paired nested loop is still checked for its form.
   EXPECT_EQ(error_of([] {
               check_lines(stmts({"LOOP a 2", "LOOP b 1 2 3", "ENDLOOP b", "ENDLOOP a"}));
