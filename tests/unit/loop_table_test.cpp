@@ -37,6 +37,8 @@ TEST_F(LoopTable, CatchLoopRanges) {
       {"ITER k 007 010", "k", 7, 10, false},
       // ITER is searched before LOOP: the name is the word after "ITER".
       {"ITER LOOPY 2", "LOOPY", 0, 1, false},
+      {"LOOP N EXPR(2*4)", "N", 0, 7, false},
+      {"LOOP.GLOBAL N EXPR(1+1) EXPR(EXPR(1+1)*3)", "N", 2, 6, true},
       {"LOOP N 2147483648", "N", 0, 2147483647, false},
       {"LOOP N 2147483647 2147483647", "N", 2147483647, 2147483647, false},
   };
