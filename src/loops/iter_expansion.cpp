@@ -46,7 +46,11 @@ std::string concat_list(const std::string& item, const std::string& sep, const s
 void fold_concats(Line& line, const std::string& name, int first, int last) {
   const long long per_form = static_cast<long long>(last) - first + 1;
   long long items = 0;
-  while (match(line.text, "CONCAT")) {
+  for (size_t at = line.text.find("CONCAT"); at != std::string::npos;
+       at = line.text.find("CONCAT")) {
+    // After the first form, a keyword with no parenthesis after it is no
+    // form (the first one is taken as it stands).
+    if (items > 0 && line.text.find('(', at) == std::string::npos) break;
     std::string whole, item, sep;
     const bool rev = get_concat(line, "CONCAT", whole, item, sep);
     // A form spoilt by substitution (no parenthesis right after the keyword)
