@@ -1,0 +1,176 @@
+// Conditional blocks: keeps or drops the branches of IFDEF / ELSE / ENDIF
+// blocks by the define table, and turns every DVAL(name) into 1 or 0.
+//
+// Normalisation has already reduced every conditional form to the three
+// statements "IFDEF name", "ELSE name" and "ENDIF name". Lines to drop get the
+// text "REMOVE_DEF" and are deleted at the end of the pass, so indices stay
+// valid while blocks are resolved. A non-final run (all == 0) looks only at
+// pending lines and resolves only blocks whose name is defined; the final run
+// resolves everything. Nested blocks are followed with an explicit stack of
+// open blocks, so deep nesting cannot exhaust the call stack.
+#include "defines/conditional_blocks.h"
+
+#include <vector>
+
+#include "defines/define_table.h"
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "driver/settings.h"
+#include "expr/concat.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+constexpr const char* kRemoveDef = "REMOVE_DEF";
+
+bool tracing() { return settings.VERBOSE && settings.DEBUG; }
+
+// The word after `keyword` (which ends in a blank), runs of blanks counted as one.
+std::string word_after(const std::string& text, const char* keyword) {
+  return extract_string(text, keyword, " ");
+}
+
+// One block being resolved.
+struct OpenBlock {
+  int a0;             // index of its IFDEF line
+  std::string name;
+  std::string text;   // its text before it was marked
+  bool removing;      // the block lies in a branch being dropped
+  bool active;        // the branch being walked is kept
+  bool skip;          // undefined nested block in a non-final run: left whole
+};
+
+OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removing, int all,
+                     bool build_only) {
+  OpenBlock b;
+  b.a0 = a0;
+  b.text = lines[a0].text;
+  b.name = word_after(b.text, "IFDEF ");
+  b.removing = removing;
+  if (tracing()) {
+    trace("");
+    trace("Starting def " + b.name);
+  }
+  // The build selection resolves only BUILD blocks: another block met in a
+  // kept build is left whole for the define pass (one in a dropped build
+  // goes with it).
+  if (build_only && !removing && !match(b.name, "BUILD")) {
+    b.active = false;
+    b.skip = true;
+    return b;
+  }
+  b.active = removing ? false : get_def_index(lines[a0], b.name, table) >= 0;
+  b.skip = !removing && !b.active && all == 0;
+  return b;
+}
+
+// Resolves the block whose IFDEF is at a0; returns the index of its ENDIF.
+int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int all,
+                  bool build_only) {
+  std::vector<OpenBlock> open;
+  open.push_back(open_block(a0, lines, table, removing, all, build_only));
+  int a = a0;
+  if (!open.back().skip) {
+    lines[a0].text = kRemoveDef;
+    a = a0 + 1;
+  }
+  const int n = static_cast<int>(lines.size());
+  for (;;) {
+    if (a >= n) {
+      Line shown = lines[open.back().a0];
+      shown.text = open.back().text;
+      linerr(Err::IFDEF_NO_ENDIF, shown);
+    }
+    OpenBlock& b = open.back();
+    const std::string& text = lines[a].text;
+    int closed = -1;  // set when line a closes block b
+    if (b.skip) {
+      if (match(text, "ENDIF ") && word_after(text, "ENDIF ") == b.name) closed = a;
+    } else if (match(text, "ELSE ")) {
+      if (word_after(text, "ELSE ") != b.name) linerr(Err::ELSE_MISMATCH, lines[a], b.a0);
+      b.active = b.removing ? false : !b.active;
+      lines[a].text = kRemoveDef;
+    } else if (match(text, "ENDIF ")) {
+      if (word_after(text, "ENDIF ") != b.name) linerr(Err::ENDIF_MISMATCH, lines[a], b.a0);
+      lines[a].text = kRemoveDef;
+      if (settings.VERBOSE) print_debug(lines, "mark_defs");
+      closed = a;
+    } else if (match(text, "IFDEF ")) {
+      const bool drop = !b.active;
+      open.push_back(open_block(a, lines, table, drop, all, build_only));
+      if (open.back().skip) continue;  // a skipped block is scanned from its IFDEF line
+      lines[a].text = kRemoveDef;
+    } else if (!b.active) {
+      lines[a].text = kRemoveDef;
+    }
+    if (closed >= 0) {
+      open.pop_back();
+      if (open.empty()) return closed;
+    }
+    ++a;
+  }
+}
+
+// Replaces every DVAL form of the line by 1 (its name is defined) or 0.
+void replace_dvals(Line& line, const Defs& table) {
+  while (match(line.text, "DVAL(")) {
+    std::string whole, item, sep;
+    get_concat(line, "DVAL", whole, item, sep);
+    const std::string before = line.text;
+    find_and_replace(line.text, whole, get_def_index(line, item, table) >= 0 ? "1" : "0", 0);
+    // A "DVAL" before the first form that is not one itself (DVALX(..) DVAL(..))
+    // names a form that is not in the text: nothing more can be replaced.
+    if (line.text == before) break;
+  }
+}
+
+}  // namespace
+
+int mark_defs(int a0, Lines& lines, const Defs& table, bool removing, int all) {
+  return resolve_block(a0, lines, table, removing, all, false);
+}
+
+void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
+  if (tracing()) {
+    trace("");
+    trace("Starting def ");
+  }
+  // A resolved block leaves its kept lines in place and marks the others, so
+  // the walk goes on with the line after the IFDEF: the kept lines get their
+  // own DVAL forms and pending IFDEFs handled like any other line.
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Line& line = lines[i];
+    if (!all && !line.pending) continue;
+    if (match(line.text, "IFDEF")) {
+      const std::string name = word_after(line.text, "IFDEF ");
+      if (build_only && !match(name, "BUILD")) continue;
+      if (all || get_def_index(line, name, table) >= 0)
+        resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0);
+    } else if (match(line.text, "DVAL(")) {
+      replace_dvals(line, table);
+    }
+  }
+  remove_lines(lines, kRemoveDef);
+  if (settings.VERBOSE) print_debug(lines, "insert_defs");
+}
+
+void remove_ifdef_true(Lines& lines, Lines& aside) {
+  aside.clear();
+  int depth = 0;
+  for (Line& line : lines) {
+    if (!(match(line.text, "IF") && match(line.text, "TRUE")) && depth <= 0) continue;
+    Line kept;
+    copy_line(line, kept, 1);
+    push_line(aside, std::move(kept));
+    const std::string was = line.text;
+    line.text = "IFDEFTRUE";
+    if (match(was, "IFDEF"))
+      ++depth;
+    else if (match(was, "ENDIF"))
+      --depth;
+  }
+  remove_lines(lines, "IFDEFTRUE");
+}
+
+}  // namespace korvex

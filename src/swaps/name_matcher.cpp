@@ -1,0 +1,104 @@
+// The swap-name automaton: a trie of the names with the failure transitions
+// folded into one complete transition table, over an alphabet reduced to the
+// bytes that occur in some name (every other byte leads back to the start).
+#include "swaps/name_matcher.h"
+
+#include <algorithm>
+
+namespace korvex {
+namespace {
+
+// Largest transition table built, in entries; beyond it the fallback serves.
+constexpr size_t kMaxTable = size_t{1} << 23;
+
+}  // namespace
+
+void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
+  m = NameMatcher();
+  m.seen.assign(names.size(), 0);
+  size_t total = 1;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i].empty()) continue;
+    m.all.push_back(static_cast<int>(i));
+    total += names[i].size();
+    for (unsigned char c : names[i])
+      if (m.symbol_of[c] == 0) m.symbol_of[c] = static_cast<unsigned short>(++m.symbols);
+  }
+  ++m.symbols;  // symbol 0
+  const size_t A = static_cast<size_t>(m.symbols);
+  if (total * (A + 1) > kMaxTable) return;
+
+  // The trie, states numbered in creation order, root 0.
+  std::vector<int> next(total * A, -1);
+  m.ends.assign(total, {});
+  int states = 1;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i].empty()) continue;
+    int s = 0;
+    for (unsigned char c : names[i]) {
+      int& t = next[s * A + m.symbol_of[c]];
+      if (t < 0) t = states++;
+      s = t;
+    }
+    m.ends[s].push_back(static_cast<int>(i));
+  }
+  m.ends.resize(states);
+  m.out_link.assign(states, -1);
+
+  // Breadth first, so that a state's failure state is complete before it.
+  std::vector<int> fail(states, 0);
+  std::vector<int> queue;
+  queue.reserve(states);
+  for (size_t a = 0; a < A; ++a) {
+    if (next[a] < 0)
+      next[a] = 0;
+    else
+      queue.push_back(next[a]);
+  }
+  for (size_t q = 0; q < queue.size(); ++q) {
+    const int u = queue[q];
+    for (size_t a = 0; a < A; ++a) {
+      int& v = next[u * A + a];
+      const int via_fail = next[fail[u] * A + a];
+      if (v < 0) {
+        v = via_fail;
+      } else {
+        fail[v] = via_fail;
+        m.out_link[v] = m.ends[via_fail].empty() ? m.out_link[via_fail] : via_fail;
+        queue.push_back(v);
+      }
+    }
+  }
+
+  const size_t R = A + 1;
+  m.rows.resize(states * R);
+  for (size_t s = 0; s < static_cast<size_t>(states); ++s) {
+    m.rows[s * R] = m.ends[s].empty() ? m.out_link[s] : static_cast<int>(s);
+    for (size_t a = 0; a < A; ++a) m.rows[s * R + 1 + a] = next[s * A + a] * static_cast<int>(R);
+  }
+  m.built = true;
+}
+
+void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found) {
+  found.clear();
+  if (!m.built) {
+    found = m.all;
+    return;
+  }
+  const int* rows = m.rows.data();
+  int row = 0;
+  for (unsigned char c : text) {
+    row = rows[row + 1 + m.symbol_of[c]];
+    for (int t = rows[row]; t >= 0; t = m.out_link[t]) {
+      for (int e : m.ends[t]) {
+        if (m.seen[e]) continue;
+        m.seen[e] = 1;
+        found.push_back(e);
+      }
+    }
+  }
+  for (int e : found) m.seen[e] = 0;
+  std::sort(found.begin(), found.end());
+}
+
+}  // namespace korvex

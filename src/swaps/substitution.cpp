@@ -1,0 +1,172 @@
+// Swap substitution: plain substring replacement of every swap name by its
+// value, in table order, so that a name produced by an earlier swap's value
+// is still caught by the entries after it.
+//
+// The only protection is CONST: a name written right after "CONST(" is left
+// alone. A SWAP statement is never rewritten by its own name, and CHECK
+// statements are not rewritten at all, so that the CHECK pass sees the name
+// as it was written. The line pass finds the names present in a line with
+// one scan (name_matcher.h) and only then does replacement work.
+#include <algorithm>
+#include <optional>
+
+#include "defines/conditional_blocks.h"
+#include "driver/diagnostics.h"
+#include "driver/settings.h"
+#include "swaps/name_matcher.h"
+#include "swaps/swap_table.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+bool tracing() { return settings.VERBOSE && settings.DEBUG; }
+
+// Whether `text` is the SWAP statement that declares `name`: its first word
+// up to a "." is SWAP and its second word is the name.
+bool declares(const std::string& text, const std::string& name) {
+  const size_t start = text.find_first_not_of(" \t\n\r\v\f");
+  if (start == std::string::npos || text.compare(start, 4, "SWAP") != 0) return false;
+  std::string keyword = get_split(text, 0);
+  const size_t dot = keyword.find('.');
+  if (dot != std::string::npos) keyword.resize(dot);
+  return keyword == "SWAP" && get_split(text, 1) == name;
+}
+
+// Whether inserting `value` where a name stood can make `name` occur where it
+// did not: the value holds the name, the name holds the value, or they
+// overlap at an end. Deleting (an empty or NULL value) joins the text on both
+// sides, which can always make a new occurrence.
+bool may_create(const std::string& value, const std::string& name) {
+  if (value.empty() || value == "NULL") return true;
+  for (size_t p = 0; p < value.size(); ++p) {
+    if (value[p] != name[0]) continue;
+    const size_t len = std::min(value.size() - p, name.size());
+    if (value.compare(p, len, name, 0, len) == 0) return true;
+  }
+  for (size_t q = 0; q < name.size(); ++q) {
+    if (name[q] != value[0]) continue;
+    const size_t len = std::min(name.size() - q, value.size());
+    if (name.compare(q, len, value, 0, len) == 0) return true;
+  }
+  return false;
+}
+
+// One call's view of the table: the name automaton, and per entry whether
+// its value can bring a later entry's name into a line (worked out when the
+// entry first applies).
+struct Substitution {
+  const Swaps& table;
+  NameMatcher matcher;
+  std::vector<signed char> creates;
+  std::vector<int> found;
+
+  explicit Substitution(const Swaps& t) : table(t), creates(t.size(), -1) {
+    std::vector<std::string> names;
+    names.reserve(t.size());
+    for (const Swap& s : t) names.push_back(s.name);
+    set_name_matcher(matcher, names);
+  }
+
+  bool creates_names(int e) {
+    if (creates[e] < 0) {
+      creates[e] = 0;
+      for (size_t j = e + 1; j < table.size() && !creates[e]; ++j)
+        if (!table[j].name.empty() && may_create(table[e].value, table[j].name)) creates[e] = 1;
+    }
+    return creates[e] == 1;
+  }
+};
+
+// Substitutes the entries of the table whose names the line holds, in table
+// order; returns whether any entry was applied.
+bool swap_one_line(Line& line, int index, Substitution& sub) {
+  bool changed = false;
+  std::vector<int>& found = sub.found;
+  get_matched_names(sub.matcher, line.text, found);
+  size_t k = 0;
+  while (k < found.size()) {
+    const int e = found[k++];
+    const Swap& s = sub.table[e];
+    // An entry found earlier may have lost its name to an earlier replacement.
+    if (!match(line.text, s.name) || declares(line.text, s.name)) continue;
+    if (tracing())
+      trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+    swap_line_single(line.text, s);
+    line.pending = 1;
+    changed = true;
+    if (sub.creates_names(e)) {
+      get_matched_names(sub.matcher, line.text, found);
+      k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
+    }
+  }
+  // A value of NULL may have deleted the whole text: the line stays, empty.
+  if (line.text.empty()) line.text = kEmptyLine;
+  return changed;
+}
+
+}  // namespace
+
+void swap_str(std::string& text, const Swap& swap) {
+  find_and_replace(text, swap.name, swap.value == "NULL" ? std::string() : swap.value, 0);
+}
+
+void swap_line_single(std::string& text, const Swap& swap) {
+  if (swap.name.empty()) return;
+  if (!match(text, "CONST(")) {
+    swap_str(text, swap);
+    return;
+  }
+  const std::string guard = "CONST(" + swap.name;
+  // The pieces between the protected "CONST(name" forms are substituted one
+  // by one, so a protected form can never be touched, whatever the name.
+  std::string out;
+  out.reserve(text.size());
+  size_t from = 0;
+  for (;;) {
+    const size_t at = text.find(guard, from);
+    std::string piece = text.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    swap_str(piece, swap);
+    out += piece;
+    if (at == std::string::npos) break;
+    out += guard;
+    from = at + guard.size();
+  }
+  text.swap(out);
+}
+
+void swap_line(std::string& text, const Swaps& table) {
+  for (const Swap& s : table)
+    if (!s.name.empty() && match(text, s.name)) swap_line_single(text, s);
+}
+
+void group_swap(std::string& text, const Swaps& table) {
+  for (const Swap& s : table)
+    if (!s.name.empty() && match(text, s.name)) swap_str(text, s);
+}
+
+int insert_swaps(Lines& lines, const Swaps& table, int all) {
+  bool any = false;
+  std::optional<Substitution> sub;  // made when the first line needs it
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Line& line = lines[i];
+    if (!all && !line.pending) continue;
+    if (i == 0 && tracing())
+      for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
+    if (match(line.text, "CHECK")) continue;
+    if (!sub) sub.emplace(table);
+    if (swap_one_line(line, static_cast<int>(i), *sub)) any = true;
+  }
+  if (tracing() && !any) trace("No swaps found");
+  if (tracing() && any) print_debug(lines, "insert_swaps");
+  return any ? 1 : 0;
+}
+
+void insert_swaps_defs(cntr census, Lines& lines, const Swaps& swaps, const Defs& defs,
+                       int final) {
+  if (census.swap_count > 0 || final) insert_swaps(lines, swaps, final);
+  if (census.define_count > 0 || final) insert_defs(lines, defs, final, 0);
+  clean_append(lines);
+}
+
+}  // namespace korvex

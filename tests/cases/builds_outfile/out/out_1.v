@@ -1,0 +1,5 @@
+module beta;
+wire [8-1:0] x;
+endmodule
+
+

@@ -1,0 +1,5 @@
+module gamma;
+wire [16-1:0] x;
+endmodule
+
+

@@ -1,0 +1,3 @@
+OUTFILE top_out.v
+top WIDTH LOCAL
+CREATE child.v child_defs.v DEFCMD(SWAP MODE fast) DEFCMD(DEFINE EXTRA)

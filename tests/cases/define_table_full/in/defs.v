@@ -1,0 +1,2 @@
+DEFINE A
+DEFINE B

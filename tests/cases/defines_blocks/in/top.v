@@ -1,0 +1,26 @@
+IFDEF FAST
+fast_on
+ELSE FAST
+fast_off
+ENDIF FAST
+IFNDEF GONE
+gone_is_undefined
+ENDIF GONE
+IF WIDE wide_line;
+IFNOT FAST not_fast;
+IFDEF CMDDEF
+cmd_define_seen
+ENDIF CMDDEF
+IFDEF OFF
+off_seen
+ELSE OFF
+off_undefined
+ENDIF OFF
+IFDEF FAST
+  IFDEF GONE
+  nested_gone
+  ELSE GONE
+  nested_else
+  ENDIF GONE
+ENDIF FAST
+flags DVAL(FAST) DVAL(GONE) DVAL(CMDDEF) DVAL(FAST)

@@ -1,0 +1,5 @@
+a
+IFDEF A
+x
+ELSE B
+ENDIF A

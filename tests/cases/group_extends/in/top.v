@@ -1,0 +1,2 @@
+n = GROUP_a.NUM;
+wire GROUP_a;

@@ -1,0 +1,4 @@
+GROUP axi is {
+awaddr 32 output SON(id 1)
+awready 1 input SON(id 2)
+}

@@ -1,0 +1,4 @@
+GROUP a is {
+x 1 input
+y 2 output
+}

@@ -1,0 +1,2 @@
+wire GROUP_a[1];
+wire GROUP_a[2];

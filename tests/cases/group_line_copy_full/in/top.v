@@ -1,0 +1,3 @@
+wire GROUP_a;
+wire GROUP_a;
+wire GROUP_a;

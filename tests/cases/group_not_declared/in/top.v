@@ -1,0 +1,2 @@
+wire GROUP_a;
+wire GROUP_b;

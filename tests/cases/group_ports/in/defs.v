@@ -1,0 +1,4 @@
+GROUP axi is {
+awaddr 32 output
+awready 1 input
+}

@@ -1,0 +1,8 @@
+GROUP a is {
+x 1 input
+y 2 output
+}
+GROUP a is {
+x 1 input
+y 2 output
+}

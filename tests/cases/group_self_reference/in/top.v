@@ -1,0 +1,2 @@
+wire GROUP_r;
+x GROUP_p;

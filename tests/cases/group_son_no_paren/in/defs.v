@@ -1,0 +1,3 @@
+GROUP a is {
+PERSON 8 input
+}

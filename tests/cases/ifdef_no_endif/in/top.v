@@ -1,0 +1,3 @@
+x
+IFDEF A
+y

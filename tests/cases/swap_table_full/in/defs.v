@@ -1,0 +1,2 @@
+SWAP A 1
+SWAP B 2

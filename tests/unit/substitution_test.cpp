@@ -1,0 +1,163 @@
+// Swap substitution: table order, CONST protection, the SWAP and CHECK
+// exemptions, pending flags, and the NULL value.
+#include "defines/define_table.h"
+#include "swaps/swap_table.h"
+#include "test_support.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+using testing::lines_of;
+using testing::texts_of;
+using Texts = std::vector<std::string>;
+
+class SubstitutionTest : public testing::KorvexTest {};
+
+Swaps table_of(const std::vector<std::pair<std::string, std::string>>& pairs) {
+  Swaps t;
+  for (const auto& [n, v] : pairs) t.push_back(Swap{n, v, false, false});
+  return t;
+}
+
+TEST_F(SubstitutionTest, OneRunOverLines) {
+  struct Case {
+    Swaps table;
+    Texts in;
+    Texts out;
+  };
+  const std::vector<Case> cases = {
+      {table_of({{"W", "8"}}), {"W WW xW"}, {"8 88 x8"}},
+      // CONST protects the name right after it only.
+      {table_of({{"W", "8"}}), {"x = CONST(W) + W + CONST(WW)"}, {"x = CONST(W) + 8 + CONST(W8)"}},
+      // Protection holds whatever letters the name shares with any marker text.
+      {table_of({{"M", "8"}, {"G", "4"}}), {"CONST(M) M CONST(G) G"}, {"CONST(M) 8 CONST(G) 4"}},
+      // A later entry catches a name that an earlier value brought in ...
+      {table_of({{"A", "B"}, {"B", "C"}}), {"A"}, {"C"}},
+      // ... an earlier one does not.
+      {table_of({{"B", "C"}, {"A", "B"}}), {"A"}, {"B"}},
+      // A name made by joining text around a deleted name is caught later.
+      {table_of({{"Q", "NULL"}, {"AB", "z"}}), {"AQB"}, {"z"}},
+      // The declaring statement keeps its own name but not the others.
+      {table_of({{"W", "8"}, {"X", "1"}}), {"SWAP W X", "SWAP.GLOBAL W X"}, {"SWAP W 1", "SWAP.GLOBAL W 1"}},
+      // CHECK statements keep the name as written.
+      {table_of({{"W", "8"}}), {"CHECK(W) W"}, {"CHECK(W) W"}},
+      // A NULL value deletes; a line emptied entirely stays as an empty line.
+      {table_of({{"GONE", "NULL"}}), {"a GONE b", "GONE", "next"}, {"a  b", kEmptyLine, "next"}},
+  };
+  for (const Case& c : cases) {
+    Lines l = lines_of(c.in);
+    insert_swaps(l, c.table, 1);
+    EXPECT_EQ(texts_of(l), c.out) << c.in[0];
+  }
+}
+
+TEST_F(SubstitutionTest, NamesFromCrossSubstitutionMeetTheLineInOneOrTwoRuns) {
+  for (const bool wide_first : {false, true}) {
+    Swaps t;
+    set_swaps(lines_of(wide_first ? Texts{"SWAP DATA_WIDTH 32", "SWAP WIDTH 8"}
+                                  : Texts{"SWAP WIDTH 8", "SWAP DATA_WIDTH 32"}),
+              t, 0);
+    Lines l = lines_of({"DATA_WIDTH + WIDTH"});
+    insert_swaps(l, t, 1);
+    EXPECT_EQ(l[0].text, wide_first ? "DATA_8 + 8" : "32 + 8");
+    insert_swaps(l, t, 1);
+    EXPECT_EQ(l[0].text, "32 + 8");
+  }
+}
+
+TEST_F(SubstitutionTest, PendingFlagsAndResult) {
+  const Swaps t = table_of({{"W", "8"}});
+  Lines l = lines_of({"W a", "W b", "c"});
+  l[0].pending = 0;
+  l[2].pending = 0;
+  EXPECT_EQ(insert_swaps(l, t, 0), 1);
+  EXPECT_EQ(texts_of(l), (Texts{"W a", "8 b", "c"}));
+  EXPECT_EQ(insert_swaps(l, t, 0), 0);  // "8 b" still pending, nothing left to change
+  // A protected name still counts as a change.
+  Lines c = lines_of({"CONST(W)"});
+  c[0].pending = 0;
+  EXPECT_EQ(insert_swaps(c, t, 1), 1);
+  EXPECT_EQ(c[0].pending, 1);
+
+  // The combined pass skips swaps the census did not see, unless final, and
+  // clears every pending flag.
+  cntr census;
+  Defs defs;
+  Lines d = lines_of({"W"});
+  insert_swaps_defs(census, d, t, defs, 0);
+  EXPECT_EQ(d[0].text, "W");
+  EXPECT_EQ(d[0].pending, 0);
+  insert_swaps_defs(census, d, t, defs, 1);
+  EXPECT_EQ(d[0].text, "8");
+  EXPECT_EQ(d[0].pending, 0);
+}
+
+TEST_F(SubstitutionTest, StringForms) {
+  const Swaps t = table_of({{"W", "8"}, {"V", "NULL"}});
+  std::string s = "CONST(W) W V";
+  swap_line(s, t);
+  EXPECT_EQ(s, "CONST(W) 8 ");
+  s = "CONST(W) W V";
+  group_swap(s, t);  // no protection
+  EXPECT_EQ(s, "CONST(8) 8 ");
+}
+
+TEST_F(SubstitutionTest, ManySwapsManyLines) {
+  // The matcher must give what testing each name in table order gives.
+  Swaps t;
+  for (int i = 0; i < 60; ++i)
+    t.push_back(Swap{"N" + std::to_string(i),
+                     i % 7 == 0   ? "NULL"
+                     : i % 3 == 0 ? "q" + std::to_string(i)
+                                  : "N" + std::to_string(i * 3 % 70),
+                     false, false});
+  Lines fast;
+  std::vector<std::string> slow;
+  for (int i = 0; i < 300; ++i) {
+    std::string text = "x N" + std::to_string(i % 70) + "N" + std::to_string(i * 11 % 70) + " y";
+    fast.push_back(Line{"t.v", text, "", i + 1, 1, 0});
+    for (const Swap& s : t)
+      if (match(text, s.name) && !s.name.empty()) swap_line_single(text, s);
+    slow.push_back(text.empty() ? kEmptyLine : text);
+  }
+  insert_swaps(fast, t, 1);
+  EXPECT_EQ(texts_of(fast), slow);
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+TEST_F(SubstitutionTest, TraceLines) {
+  testing::TempDir dir;
+  const std::string path = dir.path() + "/korvex.dbg";
+  settings.DEBUG = true;
+  settings.VERBOSE = true;
+  settings.debugfile.open(path);
+  Defs defs;
+  set_defs(lines_of({"DEFINE A"}), defs, {Def{"X", true, false, true}});
+  Swaps t;
+  set_swaps(lines_of({"SWAP.GLOBAL W 8"}), t, 0);
+  Lines l = lines_of({"W a", "b"});
+  insert_swaps(l, t, 0);
+  insert_swaps(l, t, 0);
+  settings.debugfile.close();
+  std::ifstream in(path);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text,
+            "Total of 3 defs: \nDef (global) 0: X\nDef 1: TRUE\nDef 2: A\n\n"
+            "Total of 3 swaps: \nSwap 0: BUILD_NUM -> 0\nSwap 1: VERSION -> 1.2\n"
+            "Swap (global) 2: W -> 8\n\n"
+            "Starting swap BUILD_NUM -> 0\nStarting swap VERSION -> 1.2\nStarting swap W -> 8\n"
+            "found W in line 0: W a\n"
+            "---------- print debug start ---------- insert_swaps\n8 a\nb\n"
+            "---------- print debug end ---------- insert_swaps\n\n"
+            "Starting swap BUILD_NUM -> 0\nStarting swap VERSION -> 1.2\nStarting swap W -> 8\n"
+            "No swaps found\n");
+}
+
+}  // namespace
+}  // namespace korvex
