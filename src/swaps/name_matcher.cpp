@@ -81,8 +81,11 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
     if (m.rows[1 + m.symbol_of[c]] == 0) continue;
     m.starts[c] = true;
     m.start_byte = static_cast<unsigned char>(c);
+    if (m.start_bytes < 16) m.start_set[m.start_bytes] = static_cast<char>(c);
     ++m.start_bytes;
   }
+  if (m.start_bytes > 16 || m.starts[0]) m.start_set[0] = '\0';
+  m.start_set[16] = '\0';
   m.built = true;
 }
 
@@ -103,6 +106,10 @@ void get_matched_names(const NameMatcher& m, const std::string& text, std::vecto
       if (m.start_bytes == 1) {
         p = static_cast<const char*>(std::memchr(p, m.start_byte, static_cast<size_t>(end - p)));
         if (p == nullptr) break;
+      } else if (m.start_set[0] != '\0') {
+        // The text ends in a 0 byte; a 0 byte inside it is stepped over.
+        while ((p += std::strcspn(p, m.start_set)) < end && *p == '\0') ++p;
+        if (p >= end) break;
       } else {
         while (p != end && !m.starts[static_cast<unsigned char>(*p)]) ++p;
         if (p == end) break;

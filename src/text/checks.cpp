@@ -23,9 +23,9 @@
 namespace korvex {
 namespace {
 
-bool has_paren_keyword(const std::string& text) {
+bool has_paren_keyword(const std::string& text, uint32_t caps = ~0u) {
   for (const char* kw : paren_keywords)
-    if (match(text, kw)) return true;
+    if (may_hold(caps, kw) && text.find(kw) != std::string::npos) return true;
   return false;
 }
 
@@ -96,19 +96,25 @@ void check_lines(const Lines& lines) {
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
     const std::string& t = line.text;
-    if (has_paren_keyword(t)) {
+    // Every keyword below is looked for only when its first capital occurs.
+    const uint32_t caps = capitals_of(t);
+    if (caps == 0) continue;
+    auto has = [&t, caps](const char* p) {
+      return may_hold(caps, p) && t.find(p) != std::string::npos;
+    };
+    if (has_paren_keyword(t, caps)) {
       check_expr(line);
       check_paren(line);
     }
-    if (match(t, "STOMP")) check_def(line, "STOMP", 2, 3);
-    if (match(t, "ENDITER")) check_def(line, "ENDITER", 2, 2);
-    if (match(t, "ITER") && !match(t, "ENDITER")) check_def(line, "ITER", 2, 4);
-    if (match(t, "IFDEF")) check_def(line, "IFDEF", 2, 2);
-    if (match(t, "IFNDEF")) check_def(line, "IFNDEF", 2, 2);
-    if (match(t, "ELSE")) check_def(line, "ELSE", 2, 2);
-    if (match(t, "ENDIF")) check_def(line, "ENDIF", 2, 2);
-    if (match(t, "ENDLOOP")) check_def(line, "ENDLOOP", 2, 2);
-    if (match(t, "LOOP") && !match(t, "ENDLOOP") && !check_loop_param(t)) {
+    if (has("STOMP")) check_def(line, "STOMP", 2, 3);
+    if (has("ENDITER")) check_def(line, "ENDITER", 2, 2);
+    if (has("ITER") && !has("ENDITER")) check_def(line, "ITER", 2, 4);
+    if (has("IFDEF")) check_def(line, "IFDEF", 2, 2);
+    if (has("IFNDEF")) check_def(line, "IFNDEF", 2, 2);
+    if (has("ELSE")) check_def(line, "ELSE", 2, 2);
+    if (has("ENDIF")) check_def(line, "ENDIF", 2, 2);
+    if (has("ENDLOOP")) check_def(line, "ENDLOOP", 2, 2);
+    if (has("LOOP") && !has("ENDLOOP") && !check_loop_param(t)) {
       check_def(line, "LOOP", 2, 4);
       if (closing[i + 1] < 0) find_endloop(loop_name(t), static_cast<int>(i) + 1, lines, &closing);
     }

@@ -165,10 +165,9 @@ int read_file(std::string path, Lines& lines, int) {
     const size_t end = nl == std::string::npos ? data.size() : nl;
     Line& l = lines.emplace_back();
     // A text on the heap gets the whole block the allocator hands out
-    // anyway (16-byte steps, 8 bytes of header), so that substitution can
-    // lengthen it in place.
+    // anyway, so that substitution can lengthen it in place.
     const size_t len = end - start;
-    if (len > 15) l.text.reserve(((len + 24) & ~size_t{15}) - 9);
+    if (len > 15) l.text.reserve(heap_capacity(len));
     l.text.assign(data.data() + start, len);
     l.num = static_cast<int>(i) + 1;
     l.file = path;

@@ -26,9 +26,17 @@ bool check_alpha(std::string s) {
 }
 
 uint32_t capitals_of(const std::string& s) {
+  // Most lines hold no capital: one branch-free pass answers that first.
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
+  const size_t n = s.size();
+  unsigned char any = 0;
+  for (size_t i = 0; i < n; ++i) any |= static_cast<unsigned char>(p[i] - 'A') < 26;
+  if (any == 0) return 0;
   uint32_t caps = 0;
-  for (char c : s)
-    if (c >= 'A' && c <= 'Z') caps |= 1u << (c - 'A');
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char k = static_cast<unsigned char>(p[i] - 'A');
+    if (k < 26) caps |= 1u << k;
+  }
   return caps;
 }
 
@@ -41,7 +49,19 @@ int count_substr(std::string s, const std::string& p) {
   return n;
 }
 
-int count_string(const std::string& s) { return static_cast<int>(words_of(s).size()); }
+int count_string(const std::string& s) {
+  // The words as words_of() finds them, counted without building them.
+  int words = 0;
+  size_t i = 0;
+  const size_t n = s.size();
+  while (i < n) {
+    while (i < n && is_space(s[i])) ++i;
+    if (i == n) break;
+    ++words;
+    while (i < n && !is_space(s[i])) ++i;
+  }
+  return words;
+}
 
 void splitstring(const std::string& s, const std::string& sep, std::string& before,
                  std::string& after) {
@@ -169,10 +189,14 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
       pos = s.find(from, next);
     }
     out.append(s, last, std::string::npos);
-    if (out.size() <= s.capacity())
+    if (out.size() <= s.capacity()) {
       s.assign(out);
-    else
-      s.swap(out);
+    } else {
+      std::string fitted;
+      fitted.reserve(heap_capacity(out.size()));
+      fitted.assign(out);
+      s.swap(fitted);
+    }
     return;
   }
   // Only the n-th occurrence is replaced; nothing changes before it.

@@ -24,6 +24,10 @@ template <size_t N>
 inline bool match(const std::string& s, const char (&p)[N]) {
   return s.find(p, 0, N - 1) != std::string::npos;
 }
+// The capacity to give a heap text of `len` bytes: all the allocator's block
+// holds (16-byte steps, 8 bytes of header), so that the text can grow a
+// little in place at no cost in memory.
+inline size_t heap_capacity(size_t len) { return ((len + 24) & ~size_t{15}) - 9; }
 // The capital letters occurring in `s`, one bit each ('A' is bit 0).
 uint32_t capitals_of(const std::string& s);
 // False when `p` starts with a capital letter that is not in `capitals`: then
