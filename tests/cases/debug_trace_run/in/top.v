@@ -4,4 +4,7 @@ module m;
 IFDEF FAST
   assign a = DEPTH;
 ENDIF FAST
+LOOP IDX
+  wire b_IDX;
+ENDLOOP IDX
 endmodule
