@@ -154,7 +154,7 @@ int insert_swaps(Lines& lines, const Swaps& table, int all) {
     if (!all && !line.pending) continue;
     if (i == 0 && tracing())
       for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
-    if (match(line.text, "CHECK")) continue;
+    if (match(line.text, "CHECK") || is_marker_text(line.text)) continue;
     if (!sub) sub.emplace(table);
     if (swap_one_line(line, static_cast<int>(i), *sub)) any = true;
   }

@@ -137,8 +137,8 @@ class StatementSink {
 
 int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int defmode,
               const std::string& cmdfile) {
-  if (settings.VERBOSE && settings.DEBUG && !in.empty())
-    trace("set_lines started for " + in[0].file);
+  if (settings.VERBOSE && settings.DEBUG)
+    trace("set_lines started for " + (in.empty() ? std::string() : in[0].file));
   out.clear();
   const std::string first_file = in.empty() ? std::string() : in[0].file;
   StatementSink sink(in, out);
