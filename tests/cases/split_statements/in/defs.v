@@ -1,0 +1,2 @@
+SWAP W 4 ;; SWAP V 5
+DEFINE D
