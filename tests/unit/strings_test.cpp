@@ -30,6 +30,46 @@ TEST(FindAndReplace, ResumesAfterTheInsertedText) {
   }
 }
 
+// Replacing every occurrence works in the text's own storage when the
+// replacement is no longer, and copies back into it when that can hold the
+// result; both must give what building a new text gives.
+TEST(FindAndReplace, InPlaceMatchesBuildingANewText) {
+  auto rebuilt = [](const std::string& s, const std::string& from, const std::string& to) {
+    std::string out;
+    size_t last = 0, pos = s.find(from);
+    while (pos != std::string::npos) {
+      out += s.substr(last, pos - last) + to;
+      last = pos + from.size();
+      const size_t next = last + (to.empty() ? 1 : 0);
+      if (next > s.size()) break;
+      pos = s.find(from, next);
+    }
+    return out + s.substr(last);
+  };
+  const std::string texts[] = {"AB", "xABABy", "ABAB_AB_a_longer_text_on_the_heap_ABx", "AAAAAAA",
+                               std::string("A\0BA", 4), "BA"};
+  const std::string froms[] = {"AB", "A", "AA", "BA"};
+  const std::string tos[] = {"", "z", "zz", "zzz", "a_much_longer_replacement_text_"};
+  for (const std::string& t : texts)
+    for (const std::string& f : froms)
+      for (const std::string& to : tos) {
+        std::string s = t;
+        s.reserve(heap_capacity(s.size()));
+        find_and_replace(s, f, to, 0);
+        EXPECT_EQ(s, rebuilt(t, f, to)) << t << " / " << f << " -> " << to;
+      }
+}
+
+TEST(Capitals, OnlyKeywordsWhoseFirstCapitalOccursAreLookedFor) {
+  EXPECT_EQ(capitals_of("no capitals here"), 0u);
+  EXPECT_EQ(capitals_of("8'hFF AZ"), (1u << 5) | 1u | (1u << 25));
+  EXPECT_FALSE(may_hold(capitals_of("ELSE x"), "IFDEF"));
+  EXPECT_TRUE(may_hold(capitals_of("ELSE x"), "ENDIF"));
+  EXPECT_TRUE(may_hold(0, " is"));  // not a capital: always looked for
+  EXPECT_EQ(count_string("  a \t b\n c  "), 3);
+  EXPECT_EQ(count_string(""), 0);
+}
+
 TEST(Splitting, MissingSeparatorLeavesAfterEmpty) {
   std::string before = "old", after = "old";
   splitstring("abc", "x", before, after);
