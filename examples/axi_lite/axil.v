@@ -1,5 +1,6 @@
-## One source, three modules: a master that writes a word and reads it
-## back, a four-register slave, and the top that wires them together.
+<## One source, three modules: a master that writes a word and reads it
+    back, a four-register slave, and the top that wires them together.
+    The bus itself is declared once, in axil_defs.v. ##>
 OUTFILE axil_system.v
 `timescale 1ns/1ps
 
@@ -10,14 +11,14 @@ module axil_master (PORTS);
   input start;
   input [EXPR(ADDR_W-1):0] addr;
   input [EXPR(DATA_W-1):0] wr_data;
-  output [DATA_W-1:0] rd_data;
+  output [EXPR(DATA_W-1):0] rd_data;
   output done;
   output error;
   port GROUP_axil;
 
   localparam IDLE = 3'd0, WRITE = 3'd1, WRESP = 3'd2, READ = 3'd3, RRESP = 3'd4, DONE = 3'd5;
   reg [2:0] state;
-  reg [DATA_W-1:0] rd_q;
+  reg [EXPR(DATA_W-1):0] rd_q;
   reg err_q;
 
   assign awaddr  = addr;
@@ -63,9 +64,9 @@ module axil_slave (PORTS);
   input rst_n;
   port GROUP_axil_s;
 
-  reg [DATA_W-1:0] regs [0:3];
+  reg [EXPR(DATA_W-1):0] regs [0:3];
   reg              aw_q, b_q, ar_q, r_q;
-  reg [DATA_W-1:0] rdata_q;
+  reg [EXPR(DATA_W-1):0] rdata_q;
   integer          i;
 
   wire       aw_fire = awvalid && wvalid && !b_q && !aw_q;
@@ -113,11 +114,14 @@ module axil_top (PORTS);
   input start;
   input [EXPR(ADDR_W-1):0] addr;
   input [EXPR(DATA_W-1):0] wr_data;
-  output [DATA_W-1:0] rd_data;
+  output [EXPR(DATA_W-1):0] rd_data;
   output done;
   output error;
+  // every bus signal, for a logic analyser: GROUP_axil.NUM signals
+  output [EXPR(GONCAT(GROUP_axil.WIDTH +)-1):0] bus_probe;
 
   wire GROUP_axil;
+  assign bus_probe = {GONCAT(GROUP_axil ,)};
 
   axil_master master (
     .GROUP_axil(GROUP_axil),
@@ -126,6 +130,8 @@ module axil_top (PORTS);
     .clk(clk), .rst_n(rst_n));
 
   axil_slave slave (
+    .clk(clk), .rst_n(rst_n),
     .GROUP_axil(GROUP_axil),
-    .clk(clk), .rst_n(rst_n));
+STOMP ,
+  );
 endmodule

@@ -1,5 +1,7 @@
 ## A register bank and a FIFO, sized entirely by fifo_defs.v.
 OUTFILE regbank_fifo.v
+VERIFY(EXPR(2^LOG2(DEPTH))==DEPTH) else DEPTH must be a power of two
+VERIFY(NREGS>1) else the bank needs at least two registers
 
 // Register bank: NREGS registers of WIDTH bits with distinct reset values.
 module regbank (PORTS);
@@ -25,6 +27,10 @@ ENDITER RG
   assign rdata = all_regs[addr*WIDTH +: WIDTH];
 endmodule
 
+ENDPARSE
+// The lines of an unparsed region reach the output untouched, so words
+// that Korvex would take for directives, like TRUE, ELSE or DEPTH, are safe.
+STARTPARSE
 // Synchronous FIFO of DEPTH words; each word is a register of its own.
 module sync_fifo (PORTS);
   input clk;

@@ -22,6 +22,8 @@ IFDEF TRUE(OPCODE==2)
   assign result = a ^ b;
 ENDIF TRUE(OPCODE==2)
 
+IF PIPELINED   // one cycle of latency
+IFNOT PIPELINED   // no latency
 IFDEF PIPELINED
   reg [EXPR(DATA_W-1):0] y_q;
   always @(posedge clk or negedge rst_n)

@@ -3,8 +3,7 @@
 ## soc.v once per block: BUILD_NUM reads 0 in the first and 1 in the second.
 INCLUDE common_defs.v
 BUILD
-  SWAP.GLOBAL VARIANT small
-  SWAP.GLOBAL DATA_W 8
+  SWAP.GLOBAL VARIANT small ;; SWAP.GLOBAL DATA_W 8
 ENDBUILD
 BUILD
   SWAP.GLOBAL VARIANT wide
