@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
-EXAMPLE_DIR := examples/bus
+EXAMPLE_DIR := examples/axi_lite
 
 .PHONY: run test bench build deps-run deps-test clean
 
