@@ -7,6 +7,7 @@
 #include "driver/command_line.h"
 
 #include <climits>
+#include <cstdlib>
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -81,6 +82,12 @@ std::string locate(std::string& name) {
   return dir;
 }
 
+bool same_file(const std::string& a, const std::string& b) {
+  char ra[PATH_MAX], rb[PATH_MAX];
+  return realpath(a.c_str(), ra) != nullptr && realpath(b.c_str(), rb) != nullptr &&
+         std::string(ra) == rb;
+}
+
 }  // namespace
 
 std::optional<std::string> parse_flags(int argc, const char* const* argv, std::string& source,
@@ -133,7 +140,6 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     } else if (arg == "-gui") {
       settings.GUI = true;
     } else if (arg == "-comp") {
-      settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
       settings.COMP = true;
     } else if (arg == "-header") {
       settings.HEADER = true;
@@ -187,6 +193,15 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     settings.GUI = true;
     print_help();
     return std::nullopt;
+  }
+
+  if (settings.COMP) {
+    // The compare report is opened once the run's files are known, so that
+    // a source or definition file of that name is never truncated.
+    if (same_file(kDiffFileName, source) ||
+        (positional >= 2 && !definition.empty() && same_file(kDiffFileName, definition)))
+      generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
+    settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
   }
 
   if (settings.DEBUG) {

@@ -38,6 +38,10 @@ int run(int argc, const char* const* argv) {
     settings.cmpfile.close();
     if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
   }
+  if (settings.debugfile.is_open()) {
+    settings.debugfile.close();
+    if (settings.debugfile.fail()) generr(Err::WRITE_FAILED, kDebugFileName);
+  }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) generr(Err::WRITE_FAILED, "standard output");
   if (!settings.depfile.empty()) write_depfile(settings.depfile);
   return 0;

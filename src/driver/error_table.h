@@ -109,4 +109,5 @@
   X(INCLUDE_CYCLE, 351, "INCLUDE file {} includes itself (include chain: {})")            \
   X(CREATE_CYCLE, 352, "CREATE of {} creates a file that is being created (create chain: {})") \
   X(CREATE_TOO_DEEP, 353, "CREATE nesting exceeds {} levels")                              \
-  X(ENUM_TOO_LONG, 355, "ENUM has more than {} names (use max_defs flag)")
+  X(ENUM_TOO_LONG, 355, "ENUM has more than {} names (use max_defs flag)")               \
+  X(INCLUDE_TOO_DEEP, 356, "INCLUDE nesting exceeds {} levels")
