@@ -75,6 +75,7 @@
   X(GROUP_TYPE, 321,                                                                       \
     "GROUP definition must be of type 'is', 'joins', 'inverts' or 'overrides' or 'extends'") \
   X(LOOP_PARAM_NOT_NUMERIC, 322, "Loop parameter {} is not numeric")                       \
+  X(LOOP_PARAM_TOO_LARGE, 322, "Loop parameter {} is too large")                           \
   X(LOOP_PARAM_NEGATIVE, 323, "negative loop parameters are not supported")                \
   X(ELSE_MISMATCH, 324, "ELSE does not match IFDEF at line {}")                            \
   X(ENDIF_MISMATCH, 325, "ENDIF does not match IFDEF at line {}")                          \
@@ -109,5 +110,7 @@
   X(INCLUDE_CYCLE, 351, "INCLUDE file {} includes itself (include chain: {})")            \
   X(CREATE_CYCLE, 352, "CREATE of {} creates a file that is being created (create chain: {})") \
   X(CREATE_TOO_DEEP, 353, "CREATE nesting exceeds {} levels")                              \
+  X(LOOP_TOO_MANY_WORDS, 354, "{} statement has more than 4 words")                        \
+  X(LOOP_TOO_FEW_WORDS, 354, "{} statement needs a name and a range")                      \
   X(ENUM_TOO_LONG, 355, "ENUM has more than {} names (use max_defs flag)")               \
   X(INCLUDE_TOO_DEEP, 356, "INCLUDE nesting exceeds {} levels")

@@ -1,0 +1,135 @@
+// LOOP ... ENDLOOP expansion.
+//
+// One call expands the outermost blocks it meets: the body of a block is
+// written once per value of its range, with the loop's name replaced by the
+// value as a plain substring. Nested LOOP and ENDLOOP statements stay in the
+// body, so the pipeline's substitution run between calls can act on the new
+// lines before the next call expands the next level.
+//
+// The output is built once, its size checked as each line is added, so a huge
+// range stops at the line limit without building more; the array is then
+// replaced by it.
+#include "loops/loop_expansion.h"
+
+#include <string>
+#include <vector>
+
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "driver/settings.h"
+#include "loops/loop_table.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+// The block being read.
+struct Block {
+  size_t opener = 0;         // position of the LOOP statement
+  std::string name;
+  bool local = false;        // range given in the statement
+  int first = 0;
+  int last = 0;
+  std::vector<size_t> body;  // positions of the body lines
+};
+
+void open_block(const Line& line, const Loops& table, Block& block) {
+  block.local = count_string(line.text) >= 3;
+  if (block.local) {
+    Loop range;
+    catch_loop(line, range);
+    block.first = range.first;
+    block.last = range.last;
+  }
+  block.name = extract_string(line.text, "LOOP ", " ");
+  if (!block.local) {
+    const Loop& range = table[get_loop_index(line, block.name, table, 0)];
+    block.first = range.first;
+    block.last = range.last;
+  }
+  block.body.clear();
+}
+
+bool closes(const std::string& text, const std::string& name) {
+  // Without "ENDLOOP " the word after it reads as empty.
+  if (!match(text, "ENDLOOP ")) return name.empty();
+  return extract_string(text, "ENDLOOP ", " ") == name;
+}
+
+}  // namespace
+
+int insert_loops(Lines& lines, const Loops& table) {
+  // The last round of the pipeline finds nothing: leave the array alone.
+  const size_t cap = static_cast<size_t>(settings.MAX_LINES);
+  bool any = false;
+  for (const Line& line : lines)
+    if (match(line.text, "LOOP") && !check_loop_param(line.text)) {
+      any = true;
+      break;
+    }
+  if (!any) {
+    // Copying the lines over would reach the limit as well.
+    if (lines.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
+    if (settings.VERBOSE) print_debug(lines, "insert loops");
+    return 0;
+  }
+
+  Lines out;
+  out.reserve(lines.size());
+  auto emit = [&](Line&& line) {
+    out.push_back(std::move(line));
+    if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
+  };
+
+  int result = 0;
+  bool inside = false;
+  Block block;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Line& line = lines[i];
+    if (!inside) {
+      if (match(line.text, "LOOP") && !check_loop_param(line.text)) {
+        result = 1;
+        inside = true;
+        block.opener = i;
+        open_block(line, table, block);
+      } else {
+        emit(std::move(line));
+      }
+      continue;
+    }
+    if (!closes(line.text, block.name)) {
+      block.body.push_back(i);
+      continue;
+    }
+    inside = false;
+    if (settings.VERBOSE) {
+      trace("");
+      trace(std::string("Starting ") + (block.local ? "local" : "global") +
+            " LOOP: " + block.name + " " + std::to_string(block.first) + " -> " +
+            std::to_string(block.last));
+    }
+    if (block.body.empty()) continue;  // nothing to repeat, however long the range
+    // Room for the whole expansion and the rest, when it fits under the limit.
+    const unsigned long long need = out.size() + (lines.size() - i) +
+        static_cast<unsigned long long>(block.body.size()) *
+            static_cast<unsigned long long>(block.last - block.first + 1LL);
+    if (need < cap && need > out.capacity()) out.reserve(need);
+    for (long long v = block.first; v <= block.last; ++v) {
+      const std::string value = std::to_string(v);
+      for (size_t at : block.body) {
+        Line copy = lines[at];
+        find_and_replace(copy.text, block.name, value, 0);
+        copy.pending = 1;
+        emit(std::move(copy));
+      }
+    }
+  }
+  // A block that never closes would lose its lines.
+  if (inside) linerr(Err::LOOP_NO_ENDLOOP, lines[block.opener], block.name);
+
+  lines = std::move(out);
+  if (settings.VERBOSE) print_debug(lines, "insert loops");
+  return result;
+}
+
+}  // namespace korvex

@@ -1,0 +1,143 @@
+// The loop table: parsing LOOP and ITER statements into ranges, building the
+// table of named ranges from the definition lines, and finding a range by
+// name.
+//
+// A statement gives its range as a count (0 to count - 1) or as first and
+// last value, both included, after its EXPR forms have been evaluated. A
+// source statement that names no range refers to one declared in the
+// definition; that lookup is lenient ("near" mode): the declared name that
+// contains the given one, or is contained in it, and is closest in length.
+#include "loops/loop_table.h"
+
+#include <climits>
+#include <cstdlib>
+
+#include "driver/diagnostics.h"
+#include "driver/errors.h"
+#include "driver/settings.h"
+#include "expr/evaluator.h"
+#include "text/strings.h"
+
+namespace korvex {
+namespace {
+
+// A loop bound must fit the range record; `digits` is all digits.
+long long bound_value(const Line& line, const std::string& digits) {
+  size_t i = 0;
+  while (i + 1 < digits.size() && digits[i] == '0') ++i;
+  const std::string v = digits.substr(i);
+  if (v.size() > 10) linerr(Err::LOOP_PARAM_TOO_LARGE, line, digits);
+  return v.empty() ? 0 : std::strtoll(v.c_str(), nullptr, 10);
+}
+
+}  // namespace
+
+void catch_loop(const Line& line, Loop& loop) {
+  std::string text = line.text;
+  loop.global = match(text, ".GLOBAL");
+  if (loop.global) find_and_replace(text, ".GLOBAL", "", 0);
+
+  // Every EXPR form becomes its value; a form that cannot be evaluated stays
+  // as written and is then reported as a non-numeric parameter.
+  while (match(text, "EXPR")) {
+    std::string next = get_expr(line, text);
+    if (next == text) break;
+    text.swap(next);
+  }
+
+  const int n = count_string(text);
+  const char* keyword = match(text, "ITER") ? "ITER" : "LOOP";
+  std::string before, after;
+  if (match(text, "ITER"))
+    splitstring(text, "ITER", before, after);
+  else if (match(text, "LOOP"))
+    splitstring(text, "LOOP", before, after);
+  else
+    splitstring(text, " ", before, after);
+  std::string name, p1, p2;
+  splitstring3(after, name, p1, p2);
+  loop.name = name;
+
+  if (n > 4) linerr(Err::LOOP_TOO_MANY_WORDS, line, keyword);
+  if (n < 3) linerr(Err::LOOP_TOO_FEW_WORDS, line, keyword);
+  if (n == 3) p2.assign(1, '0');
+
+  if (is_neg_number(p1) || is_neg_number(p2)) linerr(Err::LOOP_PARAM_NEGATIVE, line);
+  if (!is_number(p1)) linerr(Err::LOOP_PARAM_NOT_NUMERIC, line, p1);
+  if (!is_number(p2)) linerr(Err::LOOP_PARAM_NOT_NUMERIC, line, p2);
+
+  long long first = 0;
+  long long last = 0;
+  if (n == 3) {
+    last = bound_value(line, p1) - 1;
+  } else {
+    first = bound_value(line, p1);
+    last = bound_value(line, p2);
+  }
+  if (first > INT_MAX) linerr(Err::LOOP_PARAM_TOO_LARGE, line, p1);
+  if (last > INT_MAX) linerr(Err::LOOP_PARAM_TOO_LARGE, line, n == 3 ? p1 : p2);
+  if (last < first) linerr(Err::LOOP_DECREMENTING, line);
+  loop.first = static_cast<int>(first);
+  loop.last = static_cast<int>(last);
+}
+
+void set_loops(const Lines& lines, Loops& table) {
+  table.clear();
+  for (const Line& line : lines) {
+    if (!match(line.text, "LOOP")) continue;
+    Loop scratch;
+    catch_loop(line, scratch);
+    const int at = get_loop_index(line, scratch.name, table, 1);
+    if (at < 0) {
+      table.push_back(scratch);
+      if (table.size() >= static_cast<size_t>(settings.MAX_DEFS))
+        generr(Err::LOOP_TABLE_FULL, settings.MAX_DEFS);
+    } else {
+      // A later definition of a name wins.
+      table[at].first = scratch.first;
+      table[at].last = scratch.last;
+      table[at].global = scratch.global;
+    }
+  }
+  if (!settings.DEBUG) return;
+  trace("Total of " + std::to_string(table.size()) + " loops: ");
+  for (size_t i = 0; i < table.size(); ++i) {
+    const Loop& l = table[i];
+    trace(std::string(l.global ? "Loop (global) " : "Loop ") + std::to_string(i) + ": " + l.name +
+          "  " + std::to_string(l.first) + " - " + std::to_string(l.last));
+  }
+  trace("");
+}
+
+int get_loop_index(const Line& line, const std::string& name, const Loops& table, int exact) {
+  if (exact) {
+    for (size_t i = 0; i < table.size(); ++i)
+      if (table[i].name == name) return static_cast<int>(i);
+    return -1;
+  }
+  int best = -1;
+  size_t best_diff = 1000000;
+  for (size_t i = 0; i < table.size(); ++i) {
+    const std::string& entry = table[i].name;
+    if (!strcmp(entry, name)) continue;
+    const size_t diff =
+        entry.size() > name.size() ? entry.size() - name.size() : name.size() - entry.size();
+    if (diff == 0) return static_cast<int>(i);
+    if (diff < best_diff) {
+      best_diff = diff;
+      best = static_cast<int>(i);
+    }
+  }
+  if (best < 0) linerr(Err::LOOP_NOT_DECLARED, line, name);
+  return best;
+}
+
+bool check_loop_param(const std::string& text) {
+  std::string tight;
+  tight.reserve(text.size());
+  for (char c : text)
+    if (c != ' ') tight += c;
+  return match(tight, "DEFCMD(LOOP");
+}
+
+}  // namespace korvex

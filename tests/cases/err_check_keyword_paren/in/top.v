@@ -1,0 +1,3 @@
+module m;
+wire HEX_VALUE = 3;
+ENDLOOP x

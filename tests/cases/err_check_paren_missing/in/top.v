@@ -1,0 +1,3 @@
+LOOP N EXPR(2
+n_N;
+ENDLOOP N

@@ -1,0 +1,3 @@
+LOOP A 4
+GROUP g has {
+}

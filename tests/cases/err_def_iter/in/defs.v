@@ -1,0 +1,2 @@
+LOOP A 4
+ITER x 0 3

@@ -1,0 +1,3 @@
+module m;
+x = 1; // ELSE case
+endmodule

@@ -1,0 +1,5 @@
+LOOP a 2
+LOOP b 2
+x_a_b;
+ENDLOOP a
+ENDLOOP b

@@ -1,0 +1,3 @@
+IFDEF A B
+x;
+ENDIF A

@@ -1,0 +1,3 @@
+ITER i 8
+x_i
+ENDITER i

@@ -1,0 +1,3 @@
+ITER i 2000000000
+wire w_i;
+ENDITER i

@@ -1,0 +1,3 @@
+ITER k 1 2 3
+x_k;
+ENDITER k

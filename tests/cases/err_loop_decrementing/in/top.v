@@ -1,0 +1,3 @@
+LOOP N 0
+x_N
+ENDLOOP N

@@ -1,0 +1,3 @@
+LOOP N EXPR(1-2) 3
+n_N;
+ENDLOOP N

@@ -1,0 +1,3 @@
+LOOP i 8
+x_i
+ENDLOOP i

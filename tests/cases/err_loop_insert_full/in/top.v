@@ -1,0 +1,3 @@
+LOOP i 2000000000
+wire w_i;
+ENDLOOP i

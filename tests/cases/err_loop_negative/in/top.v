@@ -1,0 +1,3 @@
+LOOP N -1 4
+x_N
+ENDLOOP N

@@ -1,0 +1,4 @@
+module m;
+LOOP i 2
+wire w_i;
+endmodule

@@ -1,0 +1,3 @@
+LOOP N WIDTH
+x_N
+ENDLOOP N

@@ -1,0 +1,1 @@
+SWAP BAD 1 2

@@ -1,0 +1,3 @@
+LOOP k 0 BAD
+x_k
+ENDLOOP k

@@ -1,0 +1,4 @@
+LOOP A 1
+LOOP B 2
+LOOP A 3
+LOOP C 1

@@ -1,0 +1,1 @@
+CREATE sub.v DEFCMD(LOOP X 1 2 3)

@@ -1,0 +1,6 @@
+LOOP a
+x_a
+ENDLOOP a
+y
+ENDLOOP a
+z

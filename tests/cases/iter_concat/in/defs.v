@@ -1,0 +1,1 @@
+LOOP IDX 4

@@ -1,0 +1,3 @@
+ITER i 7
+x_i
+ENDITER i

@@ -1,0 +1,14 @@
+LOOP N EXPR(2*4)
+n_N;
+ENDLOOP N
+LOOP r 1 3
+LOOP c EXPR(r+1) EXPR(r*2)
+t_r_c;
+ENDLOOP c
+ENDLOOP r
+ITER k EXPR(1+1) LOG2(16)
+x_k
+ENDITER k
+ITER j LOG2(8)
+assign y = {CONCAT(y_j ,)};
+ENDITER j

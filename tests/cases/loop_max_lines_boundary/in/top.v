@@ -1,0 +1,3 @@
+LOOP i 7
+x_i
+ENDLOOP i
