@@ -58,7 +58,7 @@ lines=$(wc -l < top.v)
 # The bound is on CPU time (user + system), so that a loaded machine does
 # not fail the test; the wall clock only stops a hang.
 TIMEFORMAT='%U %S'
-{ time { timeout $((limit * 4)) "$korvex" top.v defs.v -max_defs 3000 -max_lines 400000 \
+{ time { timeout $((limit * 15)) "$korvex" top.v defs.v -max_defs 3000 -max_lines 400000 \
     -o out.v > stdout.txt 2> stderr.txt; echo $? > rc.txt; }; } 2> time.txt
 rc=$(cat rc.txt)
 cpu=$(awk '{ printf "%d", $1 + $2 + 0.999 }' time.txt)

@@ -22,10 +22,10 @@ std::string nested(int parens) {
 }
 
 TEST(LimitsTest, ExpressionNestingBoundary) {
-  // EXPR itself is one level, each parenthesis one more.
-  const std::string at = nested(kMaxExprDepth - 1);
+  // The EXPR form and its operand are two levels, each parenthesis one more.
+  const std::string at = nested(kMaxExprDepth - 2);
   EXPECT_EQ(get_expr(src_line(at), at), "1");
-  const std::string past = nested(kMaxExprDepth);
+  const std::string past = nested(kMaxExprDepth - 1);
   EXPECT_EQ(raised([&] { get_expr(src_line(past), past); }).number, 349);
 }
 
