@@ -2,7 +2,8 @@
 # Runs the pipeline fuzzer for SECONDS (default 60) from the seed corpus of
 # the end-to-end cases plus the known regressions. New corpus entries go to
 # BUILD_DIR/corpus, a defect's input to BUILD_DIR/artifacts/ (and the run
-# fails). Usage: fuzz/run.sh BUILD_DIR [SECONDS]
+# fails). A run over FUZZ_TIMEOUT seconds (default 5) is a defect.
+# Usage: fuzz/run.sh BUILD_DIR [SECONDS]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: run.sh BUILD_DIR [SECONDS]}" && pwd)
@@ -14,6 +15,6 @@ for f in "$root"/tests/fuzz_regressions/*; do
   [ -f "$f" ] && cp "$f" "$build/seeds/"
 done
 # Paths are absolute: the harness runs inside its own temporary directory.
-exec "$build/pipeline_fuzzer" -timeout=5 -max_len=8192 -rss_limit_mb=2048 \
+exec "$build/pipeline_fuzzer" -timeout="${FUZZ_TIMEOUT:-5}" -max_len=8192 -rss_limit_mb=2048 \
   -dict="$root/fuzz/korvex.dict" -artifact_prefix="$build/artifacts/" \
   -max_total_time="$seconds" -print_final_stats=1 "$build/corpus" "$build/seeds"
