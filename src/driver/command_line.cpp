@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <fstream>
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -181,8 +182,11 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       if (positional >= 2 && !definition.empty()) note_file_read(definition);
       check_not_input(path);
       settings.outfile_path = path;
-      settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
-      if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+      // Only checked here: it is truncated at its first write, when every
+      // included file is known (open_deferred_output).
+      std::ofstream probe(path, std::ios::out | std::ios::app | std::ios::binary);
+      if (!probe.is_open()) generr(Err::OUTPUT_OPEN, path);
+      settings.outfile_deferred = true;
       note_file_written(path);
     }
     trace("OUTFILE: " + path);

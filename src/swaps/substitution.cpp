@@ -13,6 +13,7 @@
 #include "defines/conditional_blocks.h"
 #include "driver/diagnostics.h"
 #include "driver/settings.h"
+#include "expr/limits.h"
 #include "swaps/name_matcher.h"
 #include "swaps/swap_table.h"
 #include "text/strings.h"
@@ -81,6 +82,9 @@ struct Substitution {
 // Substitutes the entries of the table whose names the line holds, in table
 // order; returns whether any entry was applied.
 bool swap_one_line(Line& line, int index, Substitution& sub) {
+  // The empty-line marker is not text: a swap named T must not turn it into
+  // "__EMPxY_LINE__" in the output.
+  if (line.text == kEmptyLine) return false;
   bool changed = false;
   std::vector<int>& found = sub.found;
   get_matched_names(sub.matcher, line.text, found);
@@ -92,6 +96,8 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     if (!match(line.text, s.name) || declares(line.text, s.name)) continue;
     if (tracing())
       trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+    // A value that holds its own name grows the line at every round.
+    check_replace_size(line, line.text, s.name, s.value == "NULL" ? 0 : s.value.size());
     swap_line_single(line.text, s);
     line.pending = 1;
     changed = true;

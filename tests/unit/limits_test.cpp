@@ -9,6 +9,7 @@
 #include "expr/evaluator.h"
 #include "expr/inline_funcs.h"
 #include "expr_test_util.h"
+#include "swaps/swap_table.h"
 
 namespace korvex {
 namespace {
@@ -36,6 +37,20 @@ TEST(LimitsTest, GeneratedLineBoundary) {
   EXPECT_EQ(at.text.size(), kMaxLineBytes);
   Line past = src_line("DUPL(x " + std::to_string(kMaxLineBytes + 1) + ")");
   EXPECT_EQ(raised([&] { line_expr(past); }).number, 350);
+}
+
+TEST(LimitsTest, SwapValueHoldingItsNameStopsAtTheLineLimit) {
+  // Each round doubles the line: 2^26 bytes is the limit itself, one round
+  // more is line error 350 instead of a run that grows without end.
+  const Swaps table = {Swap{"T", "TT"}};
+  Lines lines = {src_line("T")};
+  for (int round = 0; round < 26; ++round) {
+    lines[0].pending = 1;
+    ASSERT_EQ(insert_swaps(lines, table, 0), 1) << round;
+  }
+  EXPECT_EQ(lines[0].text.size(), kMaxLineBytes);
+  lines[0].pending = 1;
+  EXPECT_EQ(raised([&] { insert_swaps(lines, table, 0); }).number, 350);
 }
 
 }  // namespace
