@@ -11,7 +11,8 @@ namespace korvex {
 
 // Bits of any value the evaluator or the number formats produce (349).
 inline constexpr std::uint64_t kMaxValueBits = 1'000'000;
-// Bytes of a line an inline form rewrites (350).
+// Bytes of a line an inline form or a swap rewrites, and of a swap name or
+// value the cross-substitution of the swap table rewrites (350).
 inline constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024 * 1024;
 // Nesting of parentheses and EXPR forms within one expression (349).
 inline constexpr int kMaxExprDepth = 256;
