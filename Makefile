@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
-EXAMPLE_DIR := examples/bus
+EXAMPLES := examples/axi_lite examples/fifo examples/variants
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
@@ -22,7 +22,7 @@ build: deps-run
 	@cmake --build $(RELEASE_DIR) -j$(JOBS)
 
 run: build
-	@scripts/run_example.sh $(RELEASE_DIR)/korvex $(EXAMPLE_DIR)
+	@for ex in $(EXAMPLES); do scripts/run_example.sh $(RELEASE_DIR)/korvex $$ex || exit 1; echo; done
 
 test: deps-test
 	@cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON >/dev/null

@@ -147,7 +147,7 @@ class IterSweep {
         ++at_;
         return;
       }
-      if (!match(text, name)) {
+      if (!match(text, name) || is_marker_text(text)) {
         keep(std::move(line));
         continue;
       }

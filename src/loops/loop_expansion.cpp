@@ -118,8 +118,7 @@ int insert_loops(Lines& lines, const Loops& table) {
       const std::string value = std::to_string(v);
       for (size_t at : block.body) {
         Line copy = lines[at];
-        // The empty-line marker is not text: LOOP T must not rewrite it.
-        if (copy.text != kEmptyLine) find_and_replace(copy.text, block.name, value, 0);
+        if (!is_marker_text(copy.text)) find_and_replace(copy.text, block.name, value, 0);
         copy.pending = 1;
         emit(std::move(copy));
       }

@@ -91,7 +91,7 @@ void insert_header(const std::string& flags, const std::string& parent, Lines& l
   copy_lines(out, lines, 0);
 }
 
-int print_lines(int level, const Lines& lines, const Defs& defines) {
+int print_lines(int level, Lines& lines, const Defs& defines) {
   Lines existing;
   const std::string path = settings.outdir_base + settings.outdir + settings.outname;
   if (settings.COMP) {
@@ -123,25 +123,23 @@ int print_lines(int level, const Lines& lines, const Defs& defines) {
   size_t skipped = 0;
   std::string chunk;
   for (size_t i = start; i < lines.size(); ++i) {
-    const Line& l = lines[i];
+    Line& l = lines[i];
     if (match(l.text, "CREATE")) {
       ++skipped;
       continue;
     }
+    // The line keeps its indented text: later dumps of the lines show it.
+    if (l.text != kEmptyLine && l.indent > 0)
+      l.text.insert(0, static_cast<size_t>(l.indent), ' ');
     if (!settings.COMP) {
-      if (l.text != kEmptyLine) {
-        chunk.append(static_cast<size_t>(l.indent > 0 ? l.indent : 0), ' ');
-        chunk += l.text;
-      }
+      if (l.text != kEmptyLine) chunk += l.text;
       chunk += '\n';
       if (chunk.size() >= (1u << 20)) {
         emit(chunk);
         chunk.clear();
       }
     } else {
-      Line generated = l;
-      if (l.text != kEmptyLine)
-        generated.text = std::string(static_cast<size_t>(l.indent > 0 ? l.indent : 0), ' ') + l.text;
+      const Line& generated = l;
       const size_t k = i - skipped;
       Line old;
       if (k < existing.size()) {

@@ -17,7 +17,8 @@ void insert_header(const std::string& flags, const std::string& parent, Lines& l
                    const std::string& source);
 
 // Writes (or compares) the lines; returns the number of differing lines
-// found in compare mode, 0 otherwise.
-int print_lines(int level, const Lines& lines, const Defs& defines);
+// found in compare mode, 0 otherwise. Each written line's text becomes its
+// indented text.
+int print_lines(int level, Lines& lines, const Defs& defines);
 
 }  // namespace korvex

@@ -82,9 +82,6 @@ struct Substitution {
 // Substitutes the entries of the table whose names the line holds, in table
 // order; returns whether any entry was applied.
 bool swap_one_line(Line& line, int index, Substitution& sub) {
-  // The empty-line marker is not text: a swap named T must not turn it into
-  // "__EMPxY_LINE__" in the output.
-  if (line.text == kEmptyLine) return false;
   bool changed = false;
   std::vector<int>& found = sub.found;
   get_matched_names(sub.matcher, line.text, found);
@@ -159,7 +156,7 @@ int insert_swaps(Lines& lines, const Swaps& table, int all) {
     if (!all && !line.pending) continue;
     if (i == 0 && tracing())
       for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
-    if (match(line.text, "CHECK")) continue;
+    if (match(line.text, "CHECK") || is_marker_text(line.text)) continue;
     if (!sub) sub.emplace(table);
     if (swap_one_line(line, static_cast<int>(i), *sub)) any = true;
   }

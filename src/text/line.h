@@ -15,6 +15,14 @@ inline constexpr const char* kEmptyLine = "__EMPTY_LINE__";
 inline constexpr const char* kRemoveRemark = "REMOVE_REMARK";
 inline constexpr const char* kIgnoreParse = "IGNOREPARSE";
 
+// The texts that stand for an empty line and for an unparsed line. They are
+// Korvex's own markers, not text of the user: no substitution may change them
+// (a swap or loop named N would otherwise turn an empty line into
+// "__EMPTY_LI4E__").
+inline bool is_marker_text(const std::string& text) {
+  return text == kEmptyLine || text == kIgnoreParse;
+}
+
 struct Line {
   std::string file;    // the path the line was read from
   std::string text;    // the statement

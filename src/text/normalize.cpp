@@ -96,8 +96,8 @@ void store(Lines& out, const Line& rec, std::string text) {
 
 int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int defmode,
               const std::string& cmdfile) {
-  if (settings.VERBOSE && settings.DEBUG && !in.empty())
-    trace("set_lines started for " + in[0].file);
+  if (settings.VERBOSE && settings.DEBUG)
+    trace("set_lines started for " + (in.empty() ? std::string() : in[0].file));
   out.clear();
   out.reserve(in.size() + 1);
   int depth = 0;

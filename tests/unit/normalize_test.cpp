@@ -90,6 +90,37 @@ TEST_F(NormalizeTest, DefinitionModeRules) {
   EXPECT_EQ(e.number, 300);
 }
 
+// A line error shows the statement as it stood before this call rewrote it:
+// tabs and indentation gone, keywords not yet closed up or rewritten.
+TEST_F(NormalizeTest, LineErrorsShowTheStatementBeforeItsRewrites) {
+  const KorvexError build = error_of([&] { source({"\tIF BUILD_1  EXPR (1);"}); });
+  EXPECT_EQ(build.number, 336);
+  EXPECT_NE(build.message.find("File t.v: line 1: IF BUILD_1  EXPR (1);\n"), std::string::npos);
+  const KorvexError paren = error_of([&] { source({"  x = LOG2 (8) TRUE (a"}); });
+  EXPECT_EQ(paren.number, 300);
+  EXPECT_NE(paren.message.find("File t.v: line 1: x = LOG2 (8) TRUE (a\n"), std::string::npos);
+}
+
+// With -debug -verbose the call names the file of its first line, also when
+// there is none (a definition stream made only of forwarded lines).
+TEST_F(NormalizeTest, VerboseTraceNamesTheFirstLinesFile) {
+  testing::TempDir dir;
+  const std::string trace_path = dir.path() + "/korvex.dbg";
+  settings.DEBUG = true;
+  settings.VERBOSE = true;
+  settings.debugfile.open(trace_path);
+  Lines in = lines_of({"a"}, "top.v");
+  Lines empty, out;
+  set_lines(in, out, ignored_, Swaps(), 0, "");
+  set_lines(empty, out, ignored_, Swaps(), 1, "");
+  settings.debugfile.close();
+  std::ifstream f(trace_path);
+  std::vector<std::string> starts;
+  for (std::string l; std::getline(f, l);)
+    if (l.rfind("set_lines started for", 0) == 0) starts.push_back(l);
+  EXPECT_EQ(starts, (V{"set_lines started for top.v", "set_lines started for "}));
+}
+
 TEST_F(NormalizeTest, StatementsBeyondTheLineLimit) {
   settings.MAX_LINES = 4;
   EXPECT_EQ(source({"a;;b;;c"}).size(), 4u);

@@ -1,0 +1,2 @@
+OUTFILE c.v
+c

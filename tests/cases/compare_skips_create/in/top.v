@@ -1,0 +1,4 @@
+OUTFILE out.v
+a
+CREATE child.v
+b

@@ -1,0 +1,1 @@
+SWAP WIDTH 8

@@ -1,0 +1,2 @@
+OUTFILE c_BUILD_NUM.v
+wire K;

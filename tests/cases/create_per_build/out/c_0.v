@@ -1,0 +1,3 @@
+wire zero;
+
+

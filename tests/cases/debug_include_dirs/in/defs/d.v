@@ -1,0 +1,1 @@
+INCLUDE i.v

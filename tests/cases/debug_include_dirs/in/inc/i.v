@@ -1,0 +1,1 @@
+SWAP SIZE 1

@@ -1,0 +1,2 @@
+OUTFILE sub_out.v
+sub WIDTH DEPTH

@@ -1,0 +1,6 @@
+module top;
+  stage_a a ();
+  stage_b b ();
+endmodule
+
+

@@ -1,0 +1,2 @@
+OUTFILE child.v
+wire c;

@@ -1,0 +1,2 @@
+OUTFILE helper.v
+wire h;

@@ -1,0 +1,4 @@
+OUTDIR gen
+OUTFILE top.v
+CREATE child.v
+CREATE helper.v

@@ -1,0 +1,1 @@
+SWAP DATA_W 64

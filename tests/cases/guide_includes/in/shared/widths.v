@@ -1,0 +1,2 @@
+SWAP ADDR_W 32
+INCLUDE more.v

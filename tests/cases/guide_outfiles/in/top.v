@@ -1,0 +1,4 @@
+OUTDIR rtl
+OUTFILE my file.v
+module m;
+endmodule

@@ -1,0 +1,3 @@
+module m;
+  wire a;  // ELSEWHERE the bus is idle
+endmodule

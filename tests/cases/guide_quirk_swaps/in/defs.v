@@ -1,0 +1,2 @@
+SWAP W 8
+SWAP ADDR addr_q

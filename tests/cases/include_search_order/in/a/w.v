@@ -1,0 +1,2 @@
+SWAP W 8
+INCLUDE sub/v.v

@@ -1,0 +1,1 @@
+SWAP V from_b

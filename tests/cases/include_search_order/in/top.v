@@ -1,0 +1,2 @@
+INCLUDE w.v
+wire [W-1:0] x; // V

@@ -1,0 +1,13 @@
+wire a;
+
+LOOP I 2
+
+w_I
+ENDLOOP I
+ITER E 2
+
+v_E;
+ENDITER E
+ENDPARSE
+raw
+STARTPARSE
