@@ -66,6 +66,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   g_run = g_base + "/run";
   g_err_path = g_base + "/stderr";
   if (mkdir(g_run.c_str(), 0700) != 0 || chdir(g_run.c_str()) != 0) std::abort();
+  std::atexit([] {
+    std::error_code ec;
+    fs::remove_all(g_base, ec);
+  });
   const int null_fd = open("/dev/null", O_WRONLY);
   if (null_fd < 0 || dup2(null_fd, STDOUT_FILENO) < 0) std::abort();
   close(null_fd);
