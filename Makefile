@@ -1,12 +1,15 @@
 # Korvex: `make run` builds Korvex and runs it on the bundled example;
-# `make test` builds with sanitizers and runs every test.
+# `make test` builds with sanitizers and runs every test; `make fuzz` runs
+# the pipeline fuzzer (clang) for FUZZ_SECONDS.
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 EXAMPLES := examples/axi_lite examples/fifo examples/variants
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench bench-compare build deps-run deps-test clean
+.PHONY: run test fuzz bench bench-compare build deps-run deps-test clean
 
 deps-run:
 	@scripts/ensure_deps.sh g++ cmake make
@@ -25,6 +28,11 @@ test: deps-test
 	@cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON >/dev/null
 	@cmake --build $(TEST_DIR) -j$(JOBS)
 	@cd $(TEST_DIR) && ctest --output-on-failure -j$(JOBS)
+
+fuzz:
+	@cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS)
+	@fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
 	@bench/run.sh $(RELEASE_DIR)/korvex

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "driver/errors.h"
+#include "driver/limits.h"
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "expr/paren.h"
@@ -17,8 +18,6 @@
 
 namespace korvex {
 namespace {
-
-inline constexpr int kMaxCreateDepth = 100;
 
 std::vector<std::string> source_chain;
 

@@ -7,6 +7,8 @@
 #include "driver/command_line.h"
 
 #include <climits>
+#include <cstdlib>
+#include <fstream>
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -81,6 +83,12 @@ std::string locate(std::string& name) {
   return dir;
 }
 
+bool same_file(const std::string& a, const std::string& b) {
+  char ra[PATH_MAX], rb[PATH_MAX];
+  return realpath(a.c_str(), ra) != nullptr && realpath(b.c_str(), rb) != nullptr &&
+         std::string(ra) == rb;
+}
+
 }  // namespace
 
 std::optional<std::string> parse_flags(int argc, const char* const* argv, std::string& source,
@@ -133,7 +141,6 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     } else if (arg == "-gui") {
       settings.GUI = true;
     } else if (arg == "-comp") {
-      settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
       settings.COMP = true;
     } else if (arg == "-header") {
       settings.HEADER = true;
@@ -175,8 +182,11 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       if (positional >= 2 && !definition.empty()) note_file_read(definition);
       check_not_input(path);
       settings.outfile_path = path;
-      settings.outfile.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
-      if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, path);
+      // Only checked here: it is truncated at its first write, when every
+      // included file is known (open_deferred_output).
+      std::ofstream probe(path, std::ios::out | std::ios::app | std::ios::binary);
+      if (!probe.is_open()) generr(Err::OUTPUT_OPEN, path);
+      settings.outfile_deferred = true;
       note_file_written(path);
     }
     trace("OUTFILE: " + path);
@@ -187,6 +197,15 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     settings.GUI = true;
     print_help();
     return std::nullopt;
+  }
+
+  if (settings.COMP) {
+    // The compare report is opened once the run's files are known, so that
+    // a source or definition file of that name is never truncated.
+    if (same_file(kDiffFileName, source) ||
+        (positional >= 2 && !definition.empty() && same_file(kDiffFileName, definition)))
+      generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
+    settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
   }
 
   if (settings.DEBUG) {

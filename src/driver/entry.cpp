@@ -16,6 +16,7 @@
 #include "output/compare.h"
 #include "output/depfile.h"
 #include "output/file_list.h"
+#include "output/out_files.h"
 
 namespace korvex {
 namespace {
@@ -30,6 +31,7 @@ int run(int argc, const char* const* argv) {
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
   print_filelist(settings.filelist, settings.outfiles, false);
   if (settings.COMP) print_comp(differences);
+  open_deferred_output();  // a run that wrote nothing still empties its -o file
   if (settings.outfile.is_open()) {
     settings.outfile.close();
     if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
@@ -37,6 +39,10 @@ int run(int argc, const char* const* argv) {
   if (settings.cmpfile.is_open()) {
     settings.cmpfile.close();
     if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+  }
+  if (settings.debugfile.is_open()) {
+    settings.debugfile.close();
+    if (settings.debugfile.fail()) generr(Err::WRITE_FAILED, kDebugFileName);
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) generr(Err::WRITE_FAILED, "standard output");
   if (!settings.depfile.empty()) write_depfile(settings.depfile);

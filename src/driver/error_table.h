@@ -112,4 +112,5 @@
   X(CREATE_TOO_DEEP, 353, "CREATE nesting exceeds {} levels")                              \
   X(LOOP_TOO_MANY_WORDS, 354, "{} statement has more than 4 words")                        \
   X(LOOP_TOO_FEW_WORDS, 354, "{} statement needs a name and a range")                      \
-  X(ENUM_TOO_LONG, 355, "ENUM has more than {} names (use max_defs flag)")
+  X(ENUM_TOO_LONG, 355, "ENUM has more than {} names (use max_defs flag)")               \
+  X(INCLUDE_TOO_DEEP, 356, "INCLUDE nesting exceeds {} levels")

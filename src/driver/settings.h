@@ -45,6 +45,7 @@ struct Settings {
   std::string outdir;       // ends with "/" when set
   std::ofstream outfile;
   std::string outfile_path;  // the path `outfile` was opened with
+  bool outfile_deferred = false;  // -o file checked, to be truncated at its first write
   std::ofstream cmpfile;
   std::ofstream debugfile;
   std::string filelist;

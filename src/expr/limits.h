@@ -3,9 +3,9 @@
 //
 // Every value the evaluator or the number formats produce is held to
 // kMaxValueBits, every line an inline form rewrites to kMaxLineBytes, and
-// parenthesis and EXPR nesting to kMaxExprDepth. Each guard is checked before
-// the work it protects and names its limit in the error it reports (line
-// errors 349 and 350).
+// parenthesis and EXPR nesting to kMaxExprDepth (all in driver/limits.h).
+// Each guard is checked before the work it protects and names its limit in
+// the error it reports (line errors 349 and 350).
 #pragma once
 
 #include <cstddef>
@@ -13,13 +13,11 @@
 #include <string>
 
 #include "bignum/big_integer.h"
+#include "driver/limits.h"
 #include "text/line.h"
 
 namespace korvex {
 
-inline constexpr std::uint64_t kMaxValueBits = 1'000'000;
-inline constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024 * 1024;
-inline constexpr int kMaxExprDepth = 256;
 
 // Line error 349 unless `bits` is within kMaxValueBits.
 void check_value_bits(const Line& line, std::uint64_t bits);

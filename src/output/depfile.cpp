@@ -61,6 +61,7 @@ void forget_dependencies() {
 }
 
 void write_depfile(const std::string& path) {
+  check_not_input(path);
   std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
   if (!out.is_open()) generr(Err::OUTPUT_OPEN, path);
   std::string text;
@@ -76,7 +77,7 @@ void write_depfile(const std::string& path) {
   text += "\n";
   out << text;
   out.close();
-  if (out.fail()) generr(Err::OUTPUT_OPEN, path);
+  if (out.fail()) generr(Err::WRITE_FAILED, path);
 }
 
 }  // namespace korvex

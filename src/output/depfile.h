@@ -15,7 +15,8 @@ void check_not_input(const std::string& path);
 void note_file_written(const std::string& path);
 void forget_dependencies();
 
-// Writes the dependency file `path`; reports a failure as general error 113.
+// Writes the dependency file `path`: general error 122 when it names an
+// input of the run, 113 when it cannot be opened, 121 when writing fails.
 void write_depfile(const std::string& path);
 
 }  // namespace korvex

@@ -61,4 +61,12 @@ void set_outfile(Lines& lines) {
   remove_lines(lines, "OUTFILE");
 }
 
+void open_deferred_output() {
+  if (!settings.outfile_deferred) return;
+  settings.outfile_deferred = false;
+  check_not_input(settings.outfile_path);
+  settings.outfile.open(settings.outfile_path, std::ios::out | std::ios::trunc | std::ios::binary);
+  if (!settings.outfile.is_open()) generr(Err::OUTPUT_OPEN, settings.outfile_path);
+}
+
 }  // namespace korvex

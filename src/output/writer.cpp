@@ -11,6 +11,7 @@
 #include "driver/errors.h"
 #include "driver/settings.h"
 #include "output/compare.h"
+#include "output/out_files.h"
 #include "text/paths.h"
 #include "text/reader.h"
 #include "text/strings.h"
@@ -44,6 +45,7 @@ bool not_in_list(const Defs& defines) {
 }
 
 void emit(const std::string& chunk) {
+  if (settings.OUT) open_deferred_output();
   if (settings.OUT)
     settings.outfile.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
   else
@@ -153,6 +155,7 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
   if (!settings.COMP && settings.OUT) {
     // A disk that is full or a file that cannot be written must not pass
     // for a complete output.
+    open_deferred_output();
     settings.outfile.flush();
     if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
   }

@@ -13,6 +13,7 @@
 #include "defines/conditional_blocks.h"
 #include "driver/diagnostics.h"
 #include "driver/settings.h"
+#include "expr/limits.h"
 #include "swaps/name_matcher.h"
 #include "swaps/swap_table.h"
 #include "text/strings.h"
@@ -92,6 +93,8 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     if (!match(line.text, s.name) || declares(line.text, s.name)) continue;
     if (tracing())
       trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+    // A value that holds its own name grows the line at every round.
+    check_replace_size(line, line.text, s.name, s.value == "NULL" ? 0 : s.value.size());
     swap_line_single(line.text, s);
     line.pending = 1;
     changed = true;

@@ -11,6 +11,7 @@
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "expr/limits.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -47,16 +48,22 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
 }
 
 // Each step is taken only where one string contains the other; later steps
-// see the results of earlier ones.
-void cross_substitute(Swaps& t) {
+// see the results of earlier ones. A value that holds its own name through
+// another entry grows at every step: each step is held to the line limit
+// (350), blamed on the SWAP statement of the entry that would grow.
+void cross_substitute(Swaps& t, const Lines& decl) {
   const size_t count = t.size();
+  auto step = [&](size_t a, std::string& text, const Swap& by) {
+    check_replace_size(decl[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
+    swap_str(text, by);
+  };
   for (size_t i = 0; i < count; ++i) {
     for (size_t j = 0; j < count; ++j) {
       if (i == j) continue;
-      if (strcmp(t[i].name, t[j].name)) swap_str(t[i].name, t[j]);
-      if (strcmp(t[j].name, t[i].name)) swap_str(t[j].name, t[i]);
-      if (strcmp(t[i].value, t[j].name)) swap_str(t[i].value, t[j]);
-      if (strcmp(t[j].value, t[i].name)) swap_str(t[j].value, t[i]);
+      if (strcmp(t[i].name, t[j].name)) step(i, t[i].name, t[j]);
+      if (strcmp(t[j].name, t[i].name)) step(j, t[j].name, t[i]);
+      if (strcmp(t[i].value, t[j].name)) step(i, t[i].value, t[j]);
+      if (strcmp(t[j].value, t[i].name)) step(j, t[j].value, t[i]);
     }
   }
 }
@@ -80,6 +87,7 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
   table.push_back(Swap{"VERSION", kVersion, false, false});
   const size_t cap = settings.MAX_DEFS > 0 ? static_cast<size_t>(settings.MAX_DEFS) : 0;
   std::string name, value;
+  Lines decl(2);  // the statement behind each entry (none for the two built in)
   for (const Line& line : lines) {
     if (!match(line.text, "SWAP")) continue;
     const bool global = match(line.text, ".GLOBAL");
@@ -88,13 +96,15 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
     const int at = get_swap_index(table, name);
     if (at <= 0) {
       table.push_back(Swap{name, value, global, cmd});
+      decl.push_back(line);
       if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, settings.MAX_DEFS);
     } else if (!table[at].cmd) {
+      decl[static_cast<size_t>(at)] = line;
       table[at].value = value;
       table[at].global = global;
     }
   }
-  cross_substitute(table);
+  cross_substitute(table, decl);
   // A name emptied by the cross-substitution would match everywhere: such an
   // entry is dropped, the others stay.
   std::erase_if(table, [](const Swap& s) { return s.name.empty(); });

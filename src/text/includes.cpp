@@ -8,6 +8,7 @@
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
+#include "driver/limits.h"
 #include "driver/settings.h"
 #include "expr/evaluator.h"
 #include "output/depfile.h"
@@ -76,6 +77,8 @@ void include_file(const Line& rec, std::string s, Lines& out, Lines& ignored, co
     for (size_t j = i; j < include_names.size(); ++j) chain += include_names[j] + " -> ";
     linerr(Err::INCLUDE_CYCLE, rec, extract_name(trimmed), chain + extract_name(trimmed));
   }
+  if (include_chain.size() >= static_cast<size_t>(kMaxIncludeDepth))
+    linerr(Err::INCLUDE_TOO_DEEP, rec, kMaxIncludeDepth);
   ChainEntry entry(key, extract_name(trimmed));
 
   Lines raw, normalised;

@@ -1,0 +1,28 @@
+// The limits that keep runaway input from running for hours, exhausting
+// memory or overflowing the stack. Each is checked before the work it
+// protects and reported as a numbered error that names the limit; all of
+// them live here so that they can be read and tuned in one place.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace korvex {
+
+// Bits of any value the evaluator or the number formats produce (349).
+inline constexpr std::uint64_t kMaxValueBits = 1'000'000;
+// Bytes of a line an inline form or a swap rewrites, and of a swap name or
+// value the cross-substitution of the swap table rewrites (350).
+inline constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024 * 1024;
+// Nesting of parentheses and EXPR forms within one expression (349).
+inline constexpr int kMaxExprDepth = 256;
+// Files included within each other, the top-level file not counted (356).
+// Include cycles are reported whatever the depth (351).
+inline constexpr int kMaxIncludeDepth = 200;
+// Files created within each other, the top-level file not counted (353).
+// CREATE cycles are reported whatever the depth (352).
+inline constexpr int kMaxCreateDepth = 100;
+// Lines of a file, loop expansions included, are bounded by the run's
+// settings.MAX_LINES (default kDefaultMaxLines in driver/settings.h, 102).
+
+}  // namespace korvex

@@ -1,0 +1,2 @@
+# The trace cannot be written.
+ln -s /dev/full korvex.dbg

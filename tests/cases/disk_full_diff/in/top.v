@@ -1,0 +1,2 @@
+OUTFILE gen.v
+wire a;

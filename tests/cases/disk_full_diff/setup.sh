@@ -1,0 +1,2 @@
+# The compare report cannot be written.
+ln -s /dev/full korvex.diff

@@ -1,0 +1,1 @@
+LIST /dev/full

@@ -1,0 +1,2 @@
+OUTFILE out.v
+wire a;

@@ -1,0 +1,1 @@
+LIST top.v

@@ -1,0 +1,4 @@
+LOOP T 2
+
+x
+ENDLOOP T

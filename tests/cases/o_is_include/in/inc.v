@@ -1,0 +1,1 @@
+SWAP LEAF kept

@@ -1,0 +1,2 @@
+INCLUDE inc.v
+wire LEAF;

@@ -1,0 +1,3 @@
+INCLUDE inc.v
+OUTFILE inc.v
+wire a;

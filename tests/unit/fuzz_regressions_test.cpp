@@ -1,0 +1,95 @@
+// Replays every input under tests/fuzz_regressions (the format of
+// fuzz/pipeline_fuzzer.cpp: one option byte, top.v, a NUL byte, defs.v) as
+// a whole run in a private directory. Each once crashed, hung or failed
+// wrongly; now each must end with a Korvex status (0, 100..198, 300..399)
+// and write nothing to standard error. The sanitizer build catches the rest.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "driver/entry.h"
+#include "driver/settings.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_all(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+void write_all(const std::string& name, const std::string& text) {
+  std::ofstream(name, std::ios::binary) << text;
+}
+
+// Runs one input; returns the status and fills `err` with standard error.
+int replay(const std::string& input, std::string& err) {
+  const unsigned opts = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
+  const std::string body = input.empty() ? std::string() : input.substr(1);
+  const size_t sep = body.find('\0');
+  write_all("top.v", body.substr(0, sep));
+  write_all("defs.v", sep == std::string::npos ? std::string() : body.substr(sep + 1));
+  std::vector<std::string> args = {"korvex", "top.v", "defs.v", "-max_lines", "20000"};
+  if (opts & 1) args.push_back("-header");
+  if (opts & 2) args.push_back("-comp");
+  if (opts & 4) args.insert(args.end(), {"-o", "out.v"});
+  if (opts & 8) args.insert(args.end(), {"-d", "X"});
+  if (opts & 16) args.insert(args.end(), {"-list", "files.txt"});
+  if (opts & 32) args.insert(args.end(), {"-depfile", "deps.d"});
+  std::vector<const char*> argv;
+  for (const auto& a : args) argv.push_back(a.c_str());
+
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const int saved_out = dup(1), saved_err = dup(2);
+  const int null_fd = open("/dev/null", O_WRONLY);
+  const int err_fd = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  dup2(null_fd, 1);
+  dup2(err_fd, 2);
+  korvex::reset_settings();
+  const int status = korvex::run_korvex(static_cast<int>(argv.size()), argv.data());
+  korvex::reset_settings();
+  std::fflush(stdout);
+  std::fflush(stderr);
+  dup2(saved_out, 1);
+  dup2(saved_err, 2);
+  for (int fd : {saved_out, saved_err, null_fd, err_fd}) close(fd);
+  err = read_all("stderr.txt");
+  return status;
+}
+
+TEST(FuzzRegressions, EveryInputEndsWithAKorvexStatus) {
+  const fs::path dir = fs::path(__FILE__).parent_path().parent_path() / "fuzz_regressions";
+  ASSERT_TRUE(fs::is_directory(dir)) << dir;
+  const fs::path cwd = fs::current_path();
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    if (!entry.is_regular_file() || entry.path().filename().string()[0] == '.') continue;
+    if (entry.path().extension() == ".md") continue;
+    const std::string input = read_all(entry.path());
+    char tmpl[] = "/tmp/korvex_replay.XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    fs::current_path(tmpl);
+    std::string err;
+    const int status = replay(input, err);
+    fs::current_path(cwd);
+    fs::remove_all(tmpl);
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(status == 0 || (status >= 100 && status <= 198) || (status >= 300 && status <= 399))
+        << name << ": status " << status;
+    EXPECT_EQ(err, "") << name;
+    ++count;
+  }
+  if (count == 0) GTEST_SKIP() << "no regression inputs";
+}
+
+}  // namespace

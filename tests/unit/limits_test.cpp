@@ -1,0 +1,57 @@
+// The runaway-input limits of driver/limits.h at their boundaries: the
+// largest input within a limit passes, one step more is the limit's error.
+// (Value bits: expr_evaluator_test; include and CREATE depth: the cases
+// include_depth_at_limit, include_too_deep, create_depth_at_limit and
+// create_too_deep.)
+#include <gtest/gtest.h>
+
+#include "driver/limits.h"
+#include "expr/evaluator.h"
+#include "expr/inline_funcs.h"
+#include "expr_test_util.h"
+#include "swaps/swap_table.h"
+
+namespace korvex {
+namespace {
+
+using test::raised;
+using test::src_line;
+
+std::string nested(int parens) {
+  return "EXPR(" + std::string(static_cast<size_t>(parens), '(') + "1" +
+         std::string(static_cast<size_t>(parens), ')') + ")";
+}
+
+TEST(LimitsTest, ExpressionNestingBoundary) {
+  // The EXPR form and its operand are two levels, each parenthesis one more.
+  const std::string at = nested(kMaxExprDepth - 2);
+  EXPECT_EQ(get_expr(src_line(at), at), "1");
+  const std::string past = nested(kMaxExprDepth - 1);
+  EXPECT_EQ(raised([&] { get_expr(src_line(past), past); }).number, 349);
+}
+
+TEST(LimitsTest, GeneratedLineBoundary) {
+  // A line that is one DUPL form becomes exactly the repeated text.
+  Line at = src_line("DUPL(x " + std::to_string(kMaxLineBytes) + ")");
+  line_expr(at);
+  EXPECT_EQ(at.text.size(), kMaxLineBytes);
+  Line past = src_line("DUPL(x " + std::to_string(kMaxLineBytes + 1) + ")");
+  EXPECT_EQ(raised([&] { line_expr(past); }).number, 350);
+}
+
+TEST(LimitsTest, SwapValueHoldingItsNameStopsAtTheLineLimit) {
+  // Each round doubles the line: 2^26 bytes is the limit itself, one round
+  // more is line error 350 instead of a run that grows without end.
+  const Swaps table = {Swap{"T", "TT"}};
+  Lines lines = {src_line("T")};
+  for (int round = 0; round < 26; ++round) {
+    lines[0].pending = 1;
+    ASSERT_EQ(insert_swaps(lines, table, 0), 1) << round;
+  }
+  EXPECT_EQ(lines[0].text.size(), kMaxLineBytes);
+  lines[0].pending = 1;
+  EXPECT_EQ(raised([&] { insert_swaps(lines, table, 0); }).number, 350);
+}
+
+}  // namespace
+}  // namespace korvex
