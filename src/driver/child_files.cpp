@@ -24,9 +24,8 @@ std::vector<std::string> source_chain;
 std::string canonical(const std::string& name) {
   std::string trimmed = name;
   remove_last_spaces(trimmed);
-  char buf[PATH_MAX];
-  if (realpath(trimmed.c_str(), buf) != nullptr) return buf;
-  return trimmed;
+  const std::string real = real_path(trimmed);
+  return real.empty() ? trimmed : real;
 }
 
 // One level of the CREATE chain used in error messages.

@@ -84,9 +84,8 @@ std::string locate(std::string& name) {
 }
 
 bool same_file(const std::string& a, const std::string& b) {
-  char ra[PATH_MAX], rb[PATH_MAX];
-  return realpath(a.c_str(), ra) != nullptr && realpath(b.c_str(), rb) != nullptr &&
-         std::string(ra) == rb;
+  const std::string ra = real_path(a);
+  return !ra.empty() && ra == real_path(b);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/errors.h"
+#include "text/paths.h"
 
 namespace korvex {
 namespace {
@@ -32,22 +33,16 @@ std::string escaped(const std::string& path) {
   return out;
 }
 
-std::string canonical(const std::string& path) {
-  char buf[PATH_MAX];
-  if (realpath(path.c_str(), buf) != nullptr) return buf;
-  return "";
-}
-
 }  // namespace
 
 void note_file_read(const std::string& path) {
   add_once(files_read, path);
-  const std::string c = canonical(path);
+  const std::string c = real_path(path);
   if (!c.empty()) add_once(canonical_read, c);
 }
 
 void check_not_input(const std::string& path) {
-  const std::string c = canonical(path);
+  const std::string c = real_path(path);
   if (c.empty()) return;
   for (const std::string& r : canonical_read)
     if (r == c) generr(Err::OUTPUT_IS_INPUT, path);

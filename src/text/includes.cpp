@@ -26,9 +26,8 @@ std::vector<std::string> include_chain;
 std::vector<std::string> include_names;
 
 std::string canonical(const std::string& name) {
-  char buf[PATH_MAX];
-  if (realpath(name.c_str(), buf) != nullptr) return buf;
-  return name;
+  const std::string real = real_path(name);
+  return real.empty() ? name : real;
 }
 
 class ChainEntry {

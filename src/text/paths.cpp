@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
 #include <fstream>
 
 #include "driver/errors.h"
@@ -58,6 +60,12 @@ bool dir_exists(std::string p, int quiet) {
   if (stat(p.c_str(), &st) == 0) return true;
   if (!quiet) generr(Err::DIR_NOT_FOUND, p);
   return false;
+}
+
+std::string real_path(const std::string& p) {
+  char buf[PATH_MAX];
+  if (realpath(p.c_str(), buf) == nullptr) return "";
+  return buf;
 }
 
 int makedir(const std::string& p) { return mkdir(p.c_str(), 0777) == 0 ? 0 : -1; }

@@ -14,6 +14,11 @@ std::string fix_slash(const std::string& p);
 std::string extract_path(const std::string& p);
 std::string extract_name(const std::string& p);
 bool dir_exists(std::string p, int quiet);
+
+// The absolute path of an existing file with every link and "." or ".."
+// resolved, so that two names of one file compare equal; "" when `p` does
+// not name an existing file.
+std::string real_path(const std::string& p);
 int makedir(const std::string& p);
 
 // The include directory in which `name` can be opened, or "" when it is
