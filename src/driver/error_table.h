@@ -113,4 +113,7 @@
   X(LOOP_TOO_MANY_WORDS, 354, "{} statement has more than 4 words")                        \
   X(LOOP_TOO_FEW_WORDS, 354, "{} statement needs a name and a range")                      \
   X(ENUM_TOO_LONG, 355, "ENUM has more than {} names (use max_defs flag)")               \
-  X(INCLUDE_TOO_DEEP, 356, "INCLUDE nesting exceeds {} levels")
+  X(INCLUDE_TOO_DEEP, 356, "INCLUDE nesting exceeds {} levels")                           \
+  X(SWAP_WORK, 357,                                                                        \
+    "SWAP {} keeps growing as swap values are substituted into each other "                \
+    "(work limit of {} bytes)")

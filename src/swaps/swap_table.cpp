@@ -8,8 +8,13 @@
 // entry of that name).
 #include "swaps/swap_table.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
+#include "driver/limits.h"
 #include "driver/settings.h"
 #include "expr/limits.h"
 #include "text/strings.h"
@@ -50,20 +55,42 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
 // Each step is taken only where one string contains the other; later steps
 // see the results of earlier ones. A value that holds its own name through
 // another entry grows at every step: each step is held to the line limit
-// (350), blamed on the SWAP statement of the entry that would grow.
+// (350), and the whole pass to a work budget (357) proportional to what it
+// costs when nothing grows, since the texts are examined 4 times per pair of
+// entries and even lines within the limit would take minutes. Both errors
+// are blamed on the SWAP statement of the entry that would grow.
 void cross_substitute(Swaps& t, const Lines& decl) {
   const size_t count = t.size();
+  std::uint64_t table_bytes = 0;
+  std::vector<std::string> names;  // as declared, for the error
+  names.reserve(count);
+  for (const Swap& s : t) {
+    table_bytes += s.name.size() + s.value.size() + 1;
+    names.push_back(s.name);
+  }
+  const std::uint64_t per_byte = kSwapWorkPerEntryByte * count;
+  const std::uint64_t budget =
+      table_bytes > (UINT64_MAX - kSwapWorkFloor) / per_byte
+          ? UINT64_MAX
+          : kSwapWorkFloor + per_byte * table_bytes;
+  std::uint64_t work = 0;
+  auto contains = [&](const std::string& a, const std::string& b) {
+    work += a.size() + b.size();
+    return strcmp(a, b);
+  };
   auto step = [&](size_t a, std::string& text, const Swap& by) {
     check_replace_size(decl[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
     swap_str(text, by);
+    work += text.size();
+    if (work > budget) linerr(Err::SWAP_WORK, decl[a], names[a], budget);
   };
   for (size_t i = 0; i < count; ++i) {
     for (size_t j = 0; j < count; ++j) {
       if (i == j) continue;
-      if (strcmp(t[i].name, t[j].name)) step(i, t[i].name, t[j]);
-      if (strcmp(t[j].name, t[i].name)) step(j, t[j].name, t[i]);
-      if (strcmp(t[i].value, t[j].name)) step(i, t[i].value, t[j]);
-      if (strcmp(t[j].value, t[i].name)) step(j, t[j].value, t[i]);
+      if (contains(t[i].name, t[j].name)) step(i, t[i].name, t[j]);
+      if (contains(t[j].name, t[i].name)) step(j, t[j].name, t[i]);
+      if (contains(t[i].value, t[j].name)) step(i, t[i].value, t[j]);
+      if (contains(t[j].value, t[i].name)) step(j, t[j].value, t[i]);
     }
   }
 }

@@ -53,5 +53,31 @@ TEST(LimitsTest, SwapValueHoldingItsNameStopsAtTheLineLimit) {
   EXPECT_EQ(raised([&] { insert_swaps(lines, table, 0); }).number, 350);
 }
 
+TEST(LimitsTest, SwapsHoldingEachOthersNamesStopAtTheWorkLimit) {
+  // Each value holds the names of all the others, so every step of the
+  // cross-substitution doubles a value; far below the line limit the pass
+  // would still take minutes. It stops with 357 naming the growing swap.
+  Lines lines;
+  for (const char* name : {"A", "B", "C", "D", "E", "F"})
+    lines.push_back(src_line(std::string("SWAP ") + name + " A+B+C+D+E+F"));
+  Swaps table;
+  const test::Raised e = raised([&] { set_swaps(lines, table, 0); });
+  EXPECT_EQ(e.number, 357);
+  EXPECT_NE(e.message.find("keeps growing as swap values"), std::string::npos) << e.message;
+}
+
+TEST(LimitsTest, LargeSwapTableWithoutGrowthIsWithinTheWorkLimit) {
+  // 450 swaps whose values use earlier names: every value is rewritten once,
+  // nothing keeps growing, and the budget follows the table's size.
+  Lines lines;
+  for (int i = 0; i < 450; ++i) {
+    const std::string value = i == 0 ? std::string(200, 'v') : "W" + std::to_string(i - 1) + "_x";
+    lines.push_back(src_line("SWAP W" + std::to_string(i) + "_x " + value));
+  }
+  Swaps table;
+  EXPECT_EQ(set_swaps(lines, table, 0), 452);
+  EXPECT_EQ(table.back().value, std::string(200, 'v'));
+}
+
 }  // namespace
 }  // namespace korvex
