@@ -13,6 +13,7 @@
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "expr/paren.h"
+#include "output/depfile.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
@@ -54,7 +55,35 @@ Line statement(const Line& create, std::string text) {
   return l;
 }
 
+// The source and definition names of a CREATE statement (DEFCMD part cut).
+void create_names(const Line& line, std::string& child_src, std::string& child_def,
+                  std::string& defcmds) {
+  std::string head, keyword;
+  if (match(line.text, "DEFCMD"))
+    splitstring(line.text, "DEFCMD", head, defcmds);
+  else
+    head = line.text;
+  splitstring3(head, keyword, child_src, child_def);
+}
+
+// Where insert_create will look for `name`, without reporting a missing file.
+std::string quietly_located(const Line& line, const std::string& name) {
+  for (const std::string& d : settings.incdirs)
+    if (file_exists(line, d + name, 0, 1)) return d + name;
+  return name;
+}
+
 }  // namespace
+
+void note_create_inputs(const Lines& lines) {
+  std::string child_src, child_def, defcmds;
+  for (const Line& line : lines) {
+    if (!match(line.text, "CREATE")) continue;
+    create_names(line, child_src, child_def, defcmds);
+    if (!child_src.empty()) note_file_to_read(quietly_located(line, child_src));
+    if (!child_def.empty()) note_file_to_read(quietly_located(line, child_def));
+  }
+}
 
 SourceChain::SourceChain(const std::string& source) { source_chain.push_back(canonical(source)); }
 SourceChain::~SourceChain() { source_chain.pop_back(); }
@@ -91,13 +120,8 @@ int insert_create(const std::string& flags, int level, const std::string& source
   int result = 0;
   for (const Line& line : lines) {
     if (!match(line.text, "CREATE")) continue;
-    std::string head, rest;
-    if (match(line.text, "DEFCMD"))
-      splitstring(line.text, "DEFCMD", head, rest);
-    else
-      head = line.text;
-    std::string keyword, child_src, child_def;
-    splitstring3(head, keyword, child_src, child_def);
+    std::string child_src, child_def, rest;
+    create_names(line, child_src, child_def, rest);
 
     TreeLevel tree(line, child_src);
     child_src = find_path(line, child_src) + child_src;

@@ -16,6 +16,11 @@ int insert_create(const std::string& flags, int level, const std::string& source
                   const Defs& cmd_defs, const Swaps& swaps, const Defs& defs, const Loops& loops,
                   int build);
 
+// Marks the source and definition file of every CREATE statement of `lines`
+// as inputs of the run before the parent's output is opened, which may then
+// not overwrite them. A file not found is left for insert_create to report.
+void note_create_inputs(const Lines& lines);
+
 // The forwarded lines of one CREATE statement (without its DEFCMD part).
 Lines forwarded_lines(const Line& create, const Swaps& swaps, const Defs& defs,
                       const Loops& loops, const std::string& defcmds);

@@ -220,6 +220,7 @@ int source_passes(FileRun& r, int b) {
   /* 14 */ if (sc.stomp_count > 0) remove_stomp(s);
   /* 15 */ insert_ignored(s, r.ignored);
   /* 16 */ if (sc.outdir_count > 0) set_outdir(s);
+           if (sc.create_count > 0) note_create_inputs(s);
   /* 17 */ if (sc.outfile_count > 0) set_outfile(s); else if (!settings.OUTFLAG) settings.OUT = false;
   /* 18 */ if (settings.HEADER) insert_header(r.flags, r.parent, s, r.source);
   /* 19 */ differences += print_lines(r.level, s, r.defs);

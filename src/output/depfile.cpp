@@ -41,6 +41,11 @@ void note_file_read(const std::string& path) {
   if (!c.empty()) add_once(canonical_read, c);
 }
 
+void note_file_to_read(const std::string& path) {
+  const std::string c = real_path(path);
+  if (!c.empty()) add_once(canonical_read, c);
+}
+
 void check_not_input(const std::string& path) {
   const std::string c = real_path(path);
   if (c.empty()) return;

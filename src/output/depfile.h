@@ -12,6 +12,10 @@ void note_file_read(const std::string& path);
 // Stops the run with general error 122 when `path` names a file that this
 // run has read: an output must never overwrite an input.
 void check_not_input(const std::string& path);
+// Marks a file a child will read later in the run as an input, so that no
+// output written before that (the parent's own) may overwrite it; it is not
+// yet a dependency.
+void note_file_to_read(const std::string& path);
 void note_file_written(const std::string& path);
 void forget_dependencies();
 

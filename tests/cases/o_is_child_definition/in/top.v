@@ -1,0 +1,3 @@
+module top;
+endmodule
+CREATE child.v child_defs.v

@@ -1,0 +1,4 @@
+OUTFILE child.v
+module top;
+endmodule
+CREATE child.v

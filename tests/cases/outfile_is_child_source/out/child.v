@@ -1,0 +1,2 @@
+module child;
+endmodule
