@@ -12,6 +12,7 @@
 #include "loops/loop_expansion.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/diagnostics.h"
@@ -48,6 +49,19 @@ void open_block(const Line& line, const Loops& table, Block& block) {
     block.last = range.last;
   }
   block.body.clear();
+}
+
+// Cuts `text` at every occurrence of `name` (not empty): the pieces before,
+// between and after them.
+void split_at(const std::string& text, const std::string& name,
+              std::vector<std::string_view>& pieces) {
+  const std::string_view t(text);
+  size_t start = 0;
+  for (size_t pos = t.find(name); pos != std::string_view::npos; pos = t.find(name, start)) {
+    pieces.push_back(t.substr(start, pos - start));
+    start = pos + name.size();
+  }
+  pieces.push_back(t.substr(start));
 }
 
 bool closes(const std::string& text, const std::string& name) {
@@ -114,12 +128,38 @@ int insert_loops(Lines& lines, const Loops& table) {
         static_cast<unsigned long long>(block.body.size()) *
             static_cast<unsigned long long>(block.last - block.first + 1LL);
     if (need < cap && need > out.capacity()) out.reserve(need);
+    // Each body line is cut once at the occurrences of the name (left to
+    // right, never overlapping, as find_and_replace replaces them); every
+    // repetition then joins the pieces around its value.
+    std::vector<std::vector<std::string_view>> pieces(block.body.size());
+    for (size_t k = 0; k < block.body.size(); ++k) {
+      const std::string& text = lines[block.body[k]].text;
+      if (is_marker_text(text)) continue;
+      split_at(text, block.name, pieces[k]);
+    }
+    std::string value;
     for (long long v = block.first; v <= block.last; ++v) {
-      const std::string value = std::to_string(v);
-      for (size_t at : block.body) {
-        Line copy = lines[at];
-        if (!is_marker_text(copy.text)) find_and_replace(copy.text, block.name, value, 0);
+      value = std::to_string(v);
+      for (size_t k = 0; k < block.body.size(); ++k) {
+        const Line& body = lines[block.body[k]];
+        Line copy;
+        copy.file = body.file;
+        copy.remark = body.remark;
+        copy.num = body.num;
+        copy.indent = body.indent;
         copy.pending = 1;
+        if (pieces[k].size() <= 1) {
+          copy.text = body.text;
+        } else {
+          size_t size = value.size() * (pieces[k].size() - 1);
+          for (std::string_view p : pieces[k]) size += p.size();
+          copy.text.reserve(heap_capacity(size));
+          copy.text.append(pieces[k][0]);
+          for (size_t p = 1; p < pieces[k].size(); ++p) {
+            copy.text += value;
+            copy.text.append(pieces[k][p]);
+          }
+        }
         emit(std::move(copy));
       }
     }
