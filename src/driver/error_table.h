@@ -116,4 +116,7 @@
   X(INCLUDE_TOO_DEEP, 356, "INCLUDE nesting exceeds {} levels")                           \
   X(SWAP_WORK, 357,                                                                        \
     "SWAP {} keeps growing as swap values are substituted into each other "                \
-    "(work limit of {} bytes)")
+    "(work limit of {} bytes)")                                                            \
+  X(GENERATED_TEXT, 358,                                                                   \
+    "Generated text exceeds the limit of {} bytes for this run (use max_lines flag)")     \
+  X(ARITHMETIC_WORK, 359, "Arithmetic exceeds the limit of {} word operations for this run")

@@ -20,6 +20,16 @@ inline constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024 * 1024;
 // multiple leaves room for values that take in the values of others.
 inline constexpr std::uint64_t kSwapWorkFloor = std::uint64_t{32} * 1024 * 1024;
 inline constexpr std::uint64_t kSwapWorkPerEntryByte = 64;
+// Text made in one run by expansion and substitution (every generated or
+// lengthened line counts its size): the floor, or this many bytes per line
+// of MAX_LINES when that is more (358). It bounds the memory and time of
+// loops, groups and swaps that multiply each other's output.
+inline constexpr std::uint64_t kGeneratedTextFloor = std::uint64_t{256} * 1024 * 1024;
+inline constexpr std::uint64_t kGeneratedTextPerLine = 1024;
+// Big-number arithmetic in one run, in units of one 64-bit word times one
+// (a product of an a-word and a b-word value costs a*b; turning a w-word
+// value into decimal digits or back costs w*w) (359). About a second of work.
+inline constexpr std::uint64_t kMaxArithWork = std::uint64_t{1} << 30;
 // Nesting of parentheses and EXPR forms within one expression (349).
 inline constexpr int kMaxExprDepth = 256;
 // Files included within each other, the top-level file not counted (356).

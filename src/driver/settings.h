@@ -6,6 +6,7 @@
 // the defaults, so that one process (a test, a fuzzer) can make several runs.
 #pragma once
 
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -63,6 +64,10 @@ struct Settings {
   // The CREATE chain: one entry per nesting level being processed.
   Lines create_tree;
   int create_index = 0;
+
+  // Work done so far in the run, held to the budgets of driver/budget.h.
+  std::uint64_t generated_bytes = 0;
+  std::uint64_t arith_work = 0;
 };
 
 extern Settings settings;

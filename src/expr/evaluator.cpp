@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bignum/big_text.h"
+#include "driver/budget.h"
 #include "driver/errors.h"
 #include "expr/big_math.h"
 #include "expr/evaluator_detail.h"
@@ -87,6 +88,9 @@ BigInteger checked_power(const Line& line, const BigInteger& a, const BigInteger
     if (estimate > static_cast<double>(kMaxValueBits) + 1.0) {
       check_value_bits(line, kMaxValueBits + 1);
     }
+    // Squaring up to the result costs about its word count squared.
+    const std::uint64_t words = words_of_bits(static_cast<std::uint64_t>(estimate));
+    charge_arith(line, words * words);
   }
   return BigPower(a, b);
 }
@@ -124,10 +128,12 @@ BigInteger apply_operator(const Line& line, const BigInteger& a, const std::stri
   if (op == "-") return a - b;
   if (op == "*") {
     if (!a.isZero() && !b.isZero()) check_value_bits(line, a.bitLength() + b.bitLength() - 1);
+    charge_arith(line, words_of_bits(a.bitLength()) * words_of_bits(b.bitLength()));
     return a * b;
   }
   if (op == "/" || op == "%") {
     if (b.isZero()) linerr(Err::DIVISION_BY_ZERO, line);
+    charge_arith(line, words_of_bits(a.bitLength()) * words_of_bits(b.bitLength()));
     return op == "/" ? a / b : a % b;
   }
   if (op == "^") return checked_power(line, a, b);
@@ -149,11 +155,21 @@ BigInteger apply_operator(const Line& line, const BigInteger& a, const std::stri
   linerr(Err::UNKNOWN_OPERATOR, line, shown_word(op, held));
 }
 
+// The decimal digits of `v`, a conversion that costs its word count squared.
+std::string decimal_text(const Line& line, const BigInteger& v) {
+  const std::uint64_t words = words_of_bits(v.bitLength());
+  charge_arith(line, words * words);
+  return bigIntegerToString(v);
+}
+
 }  // namespace
 
 BigInteger digits_value(const Line& line, const std::string& digits) {
   const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
   if (digits.size() - first > kMaxValueDigits) check_value_bits(line, kMaxValueBits + 1);
+  // A 64-bit word holds 19 decimal digits.
+  const std::uint64_t words = (digits.size() - first) / 19 + 1;
+  charge_arith(line, words * words);
   BigInteger v = stringToBigInteger(digits);
   check_value(line, v);
   return v;
@@ -227,7 +243,7 @@ std::string get_expr_at(const Line& line, std::string text, int depth, bool mark
   space_operators(e);
   const BigInteger v = calc_value(line, e, depth + 1, held);
 
-  const std::string value = marked ? value_text(v, held) : bigIntegerToString(v);
+  const std::string value = marked ? value_text(v, held) : decimal_text(line, v);
   check_replace_size(line, text, form, value.size());
   find_and_replace(text, form, value, 0);
   return text;
@@ -240,7 +256,7 @@ std::string get_expr(const Line& line, std::string text) {
 
 std::string calc_expr(const Line& line, std::string e) {
   HeldValues held;
-  return bigIntegerToString(calc_value(line, std::move(e), 0, held));
+  return decimal_text(line, calc_value(line, std::move(e), 0, held));
 }
 
 bool check_numeric(const Line& line, std::string word, const std::string& label, int quiet) {

@@ -1,6 +1,7 @@
 // The size and nesting guards of the inline forms.
 #include "expr/limits.h"
 
+#include "driver/budget.h"
 #include "driver/errors.h"
 
 namespace korvex {
@@ -27,7 +28,9 @@ void check_replace_size(const Line& line, const std::string& text, const std::st
     ++count;
   }
   // count <= text size and to_size <= kMaxLineBytes here, so nothing overflows.
-  check_line_bytes(line, text.size() + count * (to_size - from.size()));
+  const std::uint64_t result = text.size() + count * (to_size - from.size());
+  check_line_bytes(line, result);
+  if (count > 0) charge_text(line, result);
 }
 
 }  // namespace korvex

@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "driver/budget.h"
 #include "driver/diagnostics.h"
 #include "driver/settings.h"
 #include "expr/concat.h"
@@ -242,6 +243,7 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
     }
     if (match(ref, "GONCAT")) {
       insert_goncat(line, ref, g, selected, active);
+      charge_text(line, ref.size());
       if (ref != line.text) any_change = true;
       set_text(line, std::move(ref));
       line.pending = 1;
@@ -251,6 +253,7 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
     if (n != 1) any_change = true;
     for (int position : selected) {
       Line member_line = line_like(line, expand_member(ref, g, position, active));
+      charge_text(line, member_line.text.size());
       if (member_line.text != line.text) any_change = true;
       push_line(out, std::move(member_line));
     }

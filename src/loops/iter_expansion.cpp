@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/budget.h"
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
@@ -161,6 +162,7 @@ class IterSweep {
       for (long long v = range.first; v <= range.last; ++v) {
         Line copy = line;
         find_and_replace(copy.text, name, std::to_string(v), 0);
+        charge_text(line, copy.text.size());
         keep(std::move(copy));
       }
     }

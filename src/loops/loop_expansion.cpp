@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/budget.h"
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
@@ -160,6 +161,7 @@ int insert_loops(Lines& lines, const Loops& table) {
             copy.text.append(pieces[k][p]);
           }
         }
+        charge_text(body, copy.text.size());
         emit(std::move(copy));
       }
     }

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "driver/limits.h"
+#include "driver/settings.h"
 #include "expr/evaluator.h"
 #include "expr/inline_funcs.h"
 #include "expr_test_util.h"
+#include "loops/loop_expansion.h"
 #include "swaps/swap_table.h"
 
 namespace korvex {
@@ -77,6 +79,39 @@ TEST(LimitsTest, LargeSwapTableWithoutGrowthIsWithinTheWorkLimit) {
   Swaps table;
   EXPECT_EQ(set_swaps(lines, table, 0), 452);
   EXPECT_EQ(table.back().value, std::string(200, 'v'));
+}
+
+// The run-wide budgets count from the start of the run: the counters are set
+// just below a limit, as if earlier lines had used the rest.
+TEST(LimitsTest, GeneratedTextBudgetOfTheRun) {
+  auto loop = [] {
+    Lines l = {src_line("LOOP i 2"), src_line("abcdef"), src_line("ENDLOOP i")};
+    return insert_loops(l, {});
+  };
+  reset_settings();
+  settings.generated_bytes = kGeneratedTextFloor - 12;  // room for both copies
+  EXPECT_EQ(loop(), 1);
+  settings.generated_bytes = kGeneratedTextFloor - 11;
+  const test::Raised e = raised(loop);
+  EXPECT_EQ(e.number, 358);
+  EXPECT_NE(e.message.find("limit of 268435456 bytes"), std::string::npos) << e.message;
+  // A larger -max_lines raises the limit with it.
+  settings.MAX_LINES = 1'000'000;
+  settings.generated_bytes = kGeneratedTextFloor;
+  EXPECT_EQ(loop(), 1);
+  reset_settings();
+}
+
+TEST(LimitsTest, ArithmeticBudgetOfTheRun) {
+  // 3*4 costs 5 units: two one-word operands, their product, the value of the
+  // parenthesis read back and the decimal result.
+  const std::string e = "EXPR(3*4)";
+  reset_settings();
+  settings.arith_work = kMaxArithWork - 5;
+  EXPECT_EQ(get_expr(src_line(e), e), "12");
+  settings.arith_work = kMaxArithWork - 4;
+  EXPECT_EQ(raised([&] { get_expr(src_line(e), e); }).number, 359);
+  reset_settings();
 }
 
 }  // namespace
