@@ -9,6 +9,8 @@
 
 #include <cstddef>
 
+#include "text/line.h"
+
 namespace korvex {
 
 // Sets the allocator up for large runs: no separate mappings for large
@@ -19,5 +21,15 @@ void prepare_memory();
 // Asks for huge pages on every part of the heap not yet covered. Cheap when
 // nothing changed; call after reserving a large array.
 void advise_memory();
+
+// Keeps `lines` to the end of the process without freeing them: freeing a
+// million texts one by one costs more than the whole exit.
+void leave_to_exit(Lines&& lines);
+
+// Starts backing the next `bytes` of the heap with pages on a second thread,
+// so that the kernel clears them while this one fills the pages before.
+// Call just before allocating that much in a pass; nothing happens for small
+// amounts or before prepare_memory(). The contents of memory are unchanged.
+void prefault_heap(std::size_t bytes);
 
 }  // namespace korvex

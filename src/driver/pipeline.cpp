@@ -14,6 +14,7 @@
 #include "driver/census.h"
 #include "driver/child_files.h"
 #include "driver/diagnostics.h"
+#include "driver/memory.h"
 #include "driver/settings.h"
 #include "expr/conditions.h"
 #include "expr/inline_funcs.h"
@@ -254,6 +255,7 @@ int create(const std::string& flags, int level, const std::string& parent, std::
     definition_tables(r, b);
     differences += source_passes(r, b);
   }
+  if (level == 0 && settings.leave_to_exit) leave_to_exit(std::move(r.source_lines));
   return differences;
 }
 

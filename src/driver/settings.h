@@ -65,6 +65,11 @@ struct Settings {
   Lines create_tree;
   int create_index = 0;
 
+  // The command itself ends the process after the run: the lines of the
+  // top-level file are then left to the exit instead of freed one by one.
+  // Tests and the fuzzer make many runs in one process and keep it false.
+  bool leave_to_exit = false;
+
   // Work done so far in the run, held to the budgets of driver/budget.h.
   std::uint64_t generated_bytes = 0;
   std::uint64_t arith_work = 0;

@@ -5,14 +5,15 @@
 // A line opens at most one block remark.
 #include "text/reader.h"
 
+#include <errno.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <string_view>
+#include <vector>
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -66,118 +67,153 @@ std::string remove_remark(Line& line, int& depth) {
 
 namespace {
 
-// A regular file mapped into memory for reading: no copy of its bytes and no
-// fresh pages to fill. Empty (not mapped) when the file is not a regular
-// file with content or cannot be mapped; the caller then reads it as a stream.
-class MappedFile {
+// Reads a file in blocks through one reused buffer: no copy of the whole file
+// and no mapping to fault in page by page. A regular file can be read twice
+// (once to count its lines); anything else is read once into memory.
+class BlockReader {
  public:
-  explicit MappedFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
+  explicit BlockReader(const std::string& path) {
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    opened_ = fd_ >= 0;
     struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-      void* p = mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-      if (p != MAP_FAILED) {
-        addr_ = p;
-        size_ = static_cast<size_t>(st.st_size);
-        madvise(addr_, size_, MADV_SEQUENTIAL);
-      }
+    regular_ = opened_ && fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
+    if (regular_) size_ = static_cast<size_t>(st.st_size);
+    if (opened_ && !regular_) {
+      // A pipe or device: its whole content, once.
+      std::string block;
+      while (!(block = std::string(next())).empty()) whole_ += block;
+      close(fd_);
+      fd_ = -1;
     }
-    close(fd);
   }
-  ~MappedFile() {
-    if (addr_ != nullptr) munmap(addr_, size_);
+  ~BlockReader() {
+    if (fd_ >= 0) close(fd_);
   }
-  MappedFile(const MappedFile&) = delete;
-  MappedFile& operator=(const MappedFile&) = delete;
-  bool mapped() const { return addr_ != nullptr; }
-  std::string_view view() const { return {static_cast<const char*>(addr_), size_}; }
+  BlockReader(const BlockReader&) = delete;
+  BlockReader& operator=(const BlockReader&) = delete;
 
-  // Gives back the pages wholly before byte `offset`, which have been read
-  // for the last time: the mapping never holds more than a few megabytes.
-  void release_before(size_t offset) {
-    if (addr_ == nullptr) return;
-    const size_t upto = offset / kStep * kStep;
-    if (upto <= released_) return;
-    madvise(static_cast<char*>(addr_) + released_, upto - released_, MADV_DONTNEED);
-    released_ = upto;
-  }
+  bool is_open() const { return opened_; }
+  bool regular() const { return regular_; }
+  size_t size() const { return regular_ ? size_ : whole_.size(); }
+  const std::string& whole() const { return whole_; }
 
-  // Makes the whole file readable again after release_before.
-  void rewind() { released_ = 0; }
+  // The next block of the file, empty at its end; false from ok() after a
+  // failed read.
+  std::string_view next() {
+    ssize_t n;
+    do {
+      n = read(fd_, buffer_.data(), buffer_.size());
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) {
+      failed_ = true;
+      return {};
+    }
+    return {buffer_.data(), static_cast<size_t>(n)};
+  }
+  bool ok() const { return !failed_; }
+  bool rewind() { return lseek(fd_, 0, SEEK_SET) == 0; }
 
  private:
-  static constexpr size_t kStep = size_t{8} << 20;  // a multiple of every page size
-  void* addr_ = nullptr;
+  int fd_ = -1;
+  bool opened_ = false;
+  bool regular_ = false;
   size_t size_ = 0;
-  size_t released_ = 0;
+  bool failed_ = false;
+  std::string whole_;
+  std::vector<char> buffer_ = std::vector<char>(size_t{1} << 20);
 };
 
-// The whole content of a file that cannot be mapped (a pipe or device).
-std::string read_stream(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) generr(Err::FILE_OPEN, path);
-  std::string data;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  if (size > 0) {
-    data.resize(static_cast<size_t>(size));
-    in.read(data.data(), size);
-    data.resize(static_cast<size_t>(in.gcount()));
-  } else {
-    in.clear();
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    data = std::move(buf).str();
-  }
-  return data;
+size_t count_newlines(std::string_view block) {
+  size_t n = 0;
+  for (const char c : block) n += c == '\n';
+  return n;
 }
+
+// Makes one record of each line of the blocks given to add(): every newline
+// ends one record and starts the next, so a final newline yields one more,
+// empty, record, and an empty file yields one record.
+class LineSplitter {
+ public:
+  LineSplitter(const std::string& path, Lines& lines) : path_(path), lines_(lines) {}
+
+  void add(std::string_view block) {
+    size_t start = 0;
+    // The next '#' of the block: most lines hold none, and a line without
+    // one needs no remark handling.
+    size_t next_hash = block.find('#');
+    for (size_t nl = block.find('\n'); nl != std::string_view::npos;
+         nl = block.find('\n', start)) {
+      if (carry_.empty()) {
+        record(block.substr(start, nl - start), next_hash < nl);
+      } else {
+        carry_.append(block.substr(start, nl - start));
+        record(carry_, carry_.find('#') != std::string::npos);
+        carry_.clear();
+      }
+      start = nl + 1;
+      if (next_hash < start) next_hash = block.find('#', start);
+    }
+    carry_.append(block.substr(start));
+  }
+
+  // The last record: what follows the last newline, maybe nothing.
+  void finish() {
+    record(carry_, carry_.find('#') != std::string::npos);
+    if (depth_ > 0) generr(Err::UNCLOSED_BLOCK_REMARK, path_);
+  }
+
+ private:
+  void record(std::string_view text, bool has_hash) {
+    if (lines_.size() == static_cast<size_t>(settings.MAX_LINES) - 1)
+      generr(Err::FILE_TOO_LONG, path_, settings.MAX_LINES);
+    Line& l = lines_.emplace_back();
+    // A text on the heap gets the whole block the allocator hands out
+    // anyway, so that substitution can lengthen it in place.
+    if (text.size() > 15) l.text.reserve(heap_capacity(text.size()));
+    l.text.assign(text);
+    l.num = static_cast<int>(lines_.size());
+    l.file = path_;
+    if (depth_ > 0 || has_hash) l.text = remove_remark(l, depth_);
+    if (l.text.empty()) l.text = kEmptyLine;
+  }
+
+  const std::string& path_;
+  Lines& lines_;
+  std::string carry_;  // the start of a line that goes on in the next block
+  int depth_ = 0;      // block remarks open
+};
 
 }  // namespace
 
 int read_file(std::string path, Lines& lines, int) {
   remove_last_spaces(path);
   lines.clear();
-  MappedFile file(path);
-  std::string streamed;
-  if (!file.mapped()) streamed = read_stream(path);
-  const std::string_view data = file.mapped() ? file.view() : std::string_view(streamed);
-  // Every newline ends one record and starts the next, so a final newline
-  // yields one more, empty, record, and an empty file yields one record.
-  int depth = 0;
-  size_t start = 0;
-  const size_t limit = static_cast<size_t>(settings.MAX_LINES) - 1;
+  BlockReader file(path);
+  if (!file.is_open() || !file.ok()) generr(Err::FILE_OPEN, path);
   size_t count = 1;
-  for (size_t p = data.find('\n'); p != std::string_view::npos; p = data.find('\n', p + 1)) {
-    ++count;
-    file.release_before(p);
+  if (file.regular()) {
+    for (std::string_view block = file.next(); !block.empty(); block = file.next())
+      count += count_newlines(block);
+    if (!file.ok() || !file.rewind()) generr(Err::FILE_OPEN, path);
+  } else {
+    count += count_newlines(file.whole());
   }
-  file.release_before(data.size());
-  file.rewind();
   // One slot more than the records: normalisation appends an end marker and
-  // can then work in this array's storage.
-  lines.reserve(std::min(count, limit) + 1);
+  // can then work in this array's storage. The records, then their texts,
+  // are made from the top of the heap.
+  const size_t slots = std::min(count, static_cast<size_t>(settings.MAX_LINES) - 1) + 1;
+  prefault_heap(slots * sizeof(Line) + file.size());
+  lines.reserve(slots);
   advise_memory();
-  for (size_t i = 0;; ++i) {
-    if (i == limit) generr(Err::FILE_TOO_LONG, path, settings.MAX_LINES);
-    const size_t nl = data.find('\n', start);
-    const size_t end = nl == std::string::npos ? data.size() : nl;
-    Line& l = lines.emplace_back();
-    // A text on the heap gets the whole block the allocator hands out
-    // anyway, so that substitution can lengthen it in place.
-    const size_t len = end - start;
-    if (len > 15) l.text.reserve(heap_capacity(len));
-    l.text.assign(data.data() + start, len);
-    l.num = static_cast<int>(i) + 1;
-    l.file = path;
-    if (depth > 0 || l.text.find('#') != std::string::npos) l.text = remove_remark(l, depth);
-    if (l.text.empty()) l.text = kEmptyLine;
-    if (nl == std::string::npos) break;
-    start = nl + 1;
-    file.release_before(start);
+  LineSplitter split(path, lines);
+  if (file.regular()) {
+    for (std::string_view block = file.next(); !block.empty(); block = file.next())
+      split.add(block);
+    if (!file.ok()) generr(Err::FILE_OPEN, path);
+  } else {
+    split.add(file.whole());
   }
-  if (depth > 0) generr(Err::UNCLOSED_BLOCK_REMARK, path);
+  split.finish();
   trace("read file " + path);
   return static_cast<int>(lines.size());
 }
