@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Judges the fuzzer's finds (BUILD_DIR/artifacts). A crash, sanitizer report,
-# leak or out-of-memory find is a defect as it stands. A timeout is replayed
-# with a build without sanitizers, as the harness runs it (same options, a
-# private directory): the sanitizers slow some heavy but finite runs (a line
-# of megabytes that every swap scans) past the fuzzer's timeout, so such a
-# find is a defect only when the plain build also runs over LIMIT seconds
-# (default 5), crashes,
-# writes to standard error or ends with a status other than 0 or an error
-# number in use (300..357 are 44..101 modulo 256, general errors 100..122;
-# a signal shows as 128 + its number, an internal error as 199).
+# leak or out-of-memory find is a defect as it stands. A timeout or slow unit
+# is replayed with a build without sanitizers, as the harness runs it (same
+# options, a private directory): the sanitizers slow some heavy but finite
+# runs (a line of megabytes that every swap scans) past the fuzzer's timeout,
+# and a fuzzer that was stopped for a while reports the pause as a timeout.
+# Such a find is a defect only when the plain build also runs over LIMIT
+# seconds (default 5), crashes, writes to standard error or ends with a
+# status other than 0 or an error number in use (line errors 300..359 are
+# 44..103 modulo 256, general errors 100..122; a signal shows as 128 + its
+# number, an internal error as 199).
 # Usage: fuzz/triage.sh BUILD_DIR KORVEX [LIMIT]
 set -u
 build=$(cd "${1:?usage: triage.sh BUILD_DIR KORVEX [LIMIT]}" && pwd)
@@ -18,7 +19,7 @@ defects=0
 for f in "$build"/artifacts/*; do
   [ -f "$f" ] || continue
   case "$(basename "$f")" in
-    timeout-*) ;;
+    timeout-* | slow-unit-*) ;;
     *) printf '%-60s %s\n' "$(basename "$f")" "defect (see the fuzzer's report)"
        defects=$((defects + 1)); continue ;;
   esac
