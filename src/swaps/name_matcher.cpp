@@ -89,6 +89,22 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
   m.built = true;
 }
 
+bool may_hold_name(const NameMatcher& m, const std::string& text) {
+  if (!m.built) return true;
+  if (m.start_bytes == 0) return false;
+  if (m.start_bytes == 1) return text.find(static_cast<char>(m.start_byte)) != std::string::npos;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  if (m.start_set[0] != '\0') {
+    // The text ends in a 0 byte; a 0 byte inside it is stepped over.
+    while ((p += std::strcspn(p, m.start_set)) < end && *p == '\0') ++p;
+    return p < end;
+  }
+  for (; p != end; ++p)
+    if (m.starts[static_cast<unsigned char>(*p)]) return true;
+  return false;
+}
+
 void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found) {
   found.clear();
   if (!m.built) {

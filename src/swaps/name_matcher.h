@@ -34,6 +34,9 @@ struct NameMatcher {
 // Builds the matcher for `names` (entry i has names[i]; empty names never match).
 void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names);
 
+// False when no name can occur in `text`: it holds no name's first byte.
+bool may_hold_name(const NameMatcher& m, const std::string& text);
+
 // The entries whose names may occur in `text`, ascending. With the automaton
 // built this is exactly the entries that occur; otherwise every named entry.
 void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found);

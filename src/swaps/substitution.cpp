@@ -157,8 +157,10 @@ int insert_swaps(Lines& lines, const Swaps& table, int all) {
     if (!all && !line.pending) continue;
     if (i == 0 && tracing())
       for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
-    if (match(line.text, "CHECK") || is_marker_text(line.text)) continue;
     if (!sub) sub.emplace(table);
+    // Most lines hold no name's first byte: nothing to test further.
+    if (!may_hold_name(sub->matcher, line.text)) continue;
+    if (match(line.text, "CHECK") || is_marker_text(line.text)) continue;
     if (swap_one_line(line, static_cast<int>(i), *sub)) any = true;
   }
   if (tracing() && !any) trace("No swaps found");
