@@ -143,7 +143,8 @@ int insert_loops(Lines& lines, const Loops& table) {
       value = std::to_string(v);
       for (size_t k = 0; k < block.body.size(); ++k) {
         const Line& body = lines[block.body[k]];
-        Line copy;
+        // Made in place: the expansion is most of what a large run allocates.
+        Line& copy = out.emplace_back();
         copy.file = body.file;
         copy.remark = body.remark;
         copy.num = body.num;
@@ -162,7 +163,7 @@ int insert_loops(Lines& lines, const Loops& table) {
           }
         }
         charge_text(body, copy.text.size());
-        emit(std::move(copy));
+        if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
       }
     }
   }
