@@ -133,14 +133,25 @@ std::string get_first_word(std::string s) {
   return b == std::string::npos ? s : s.substr(0, b);
 }
 
-std::string extract_string(std::string s, const std::string& a, const std::string& b) {
-  shrink_spaces(s);
+namespace {
+
+std::string extract_from(const std::string& s, const std::string& a, const std::string& b) {
   const size_t pa = s.find(a);
   if (pa == std::string::npos) return "";
   const size_t from = pa + a.size();
   const size_t pb = s.find(b, from);
   if (pb == std::string::npos) return s.substr(from);
   return s.substr(from, pb - from);
+}
+
+}  // namespace
+
+std::string extract_string(const std::string& s, const std::string& a, const std::string& b) {
+  // Runs of blanks count as one; a text without any is taken as it is.
+  if (s.find("  ") == std::string::npos) return extract_from(s, a, b);
+  std::string shrunk = s;
+  shrink_spaces(shrunk);
+  return extract_from(shrunk, a, b);
 }
 
 void find_and_replace(std::string& s, const std::string& from, const std::string& to, int n) {

@@ -51,7 +51,7 @@ std::vector<std::string> words_of(const std::string& s);
 int breakstring(const std::string& s, std::vector<std::string>& words);
 std::string get_split(const std::string& s, int n);
 std::string get_first_word(std::string s);
-std::string extract_string(std::string s, const std::string& a, const std::string& b);
+std::string extract_string(const std::string& s, const std::string& a, const std::string& b);
 
 // Rewriting in place.
 void find_and_replace(std::string& s, const std::string& from, const std::string& to, int n);
