@@ -94,6 +94,36 @@ TEST_F(ReaderTest, LineLimitCountsTheRecordAfterAFinalNewline) {
                            " exceeds maximum size of 5 lines (use max_lines flag)\n");
 }
 
+TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
+  // Files are read in blocks of 1 MiB: lines that span a block boundary, or
+  // several blocks, and remarks in them come out as from a file read whole.
+  const size_t block = size_t{1} << 20;
+  std::string text;
+  std::vector<std::string> want;
+  auto add = [&](const std::string& line, const std::string& kept) {
+    text += line + "\n";
+    want.push_back(kept);
+  };
+  const std::string pad(block - 5, 'p');
+  add(pad, pad);                                   // ends just before the boundary
+  add("ab ## cut", "ab ");                         // remark across the boundary
+  add(std::string(3 * block, 'x'), std::string(3 * block, 'x'));  // spans three blocks
+  add("<## open", "__EMPTY_LINE__");               // a block remark spanning lines
+  add(std::string(block, 'y'), "REMOVE_REMARK");
+  add("z ##> w", " w");
+  text += "last";
+  want.push_back("last");
+  TempDir dir;
+  Lines lines;
+  ASSERT_EQ(read_file(dir.file("big.v", text), lines), static_cast<int>(want.size()));
+  for (size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(lines[i].text.size(), want[i].size()) << i;
+    EXPECT_TRUE(lines[i].text == want[i]) << i << ": " << lines[i].text.substr(0, 40);
+    EXPECT_EQ(lines[i].num, static_cast<int>(i) + 1);
+  }
+  EXPECT_EQ(lines[1].remark, " cut");
+}
+
 TEST_F(ReaderTest, FileErrors) {
   TempDir dir;
   Lines lines;
