@@ -26,6 +26,7 @@
 
 #include "driver/entry.h"
 #include "driver/settings.h"
+#include "fuzz_input.h"
 
 namespace fs = std::filesystem;
 
@@ -85,23 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view all(reinterpret_cast<const char*>(data), size);
   if (all.find('/') != std::string_view::npos || all.find("..") != std::string_view::npos)
     return -1;  // keeps such inputs out of the corpus
-  const unsigned opts = static_cast<unsigned char>(all[0]);
-  const std::string_view body = all.substr(1);
-  const size_t sep = body.find('\0');
-  const std::string_view top = body.substr(0, sep);
-  const std::string_view defs = sep == std::string_view::npos ? std::string_view() : body.substr(sep + 1);
+  const korvex_fuzz::FuzzInput in = korvex_fuzz::parse_input(all);
 
   empty_run_dir();
-  write_file("top.v", top);
-  write_file("defs.v", defs);
+  write_file("top.v", in.top);
+  write_file("defs.v", in.defs);
 
-  std::vector<std::string> args = {"korvex", "top.v", "defs.v", "-max_lines", "20000"};
-  if (opts & 1) args.push_back("-header");
-  if (opts & 2) args.push_back("-comp");
-  if (opts & 4) args.insert(args.end(), {"-o", "out.v"});
-  if (opts & 8) args.insert(args.end(), {"-d", "X"});
-  if (opts & 16) args.insert(args.end(), {"-list", "files.txt"});
-  if (opts & 32) args.insert(args.end(), {"-depfile", "deps.d"});
+  const std::vector<std::string> args = korvex_fuzz::run_args(in.opts);
   std::vector<const char*> argv;
   for (const auto& a : args) argv.push_back(a.c_str());
   argv.push_back(nullptr);

@@ -89,20 +89,31 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
   m.built = true;
 }
 
+namespace {
+
+// The first byte from p on that starts a name, or end. The text ends in a
+// 0 byte (a std::string's data), so strcspn stops there at the latest.
+const char* next_start(const NameMatcher& m, const char* p, const char* end) {
+  if (m.start_bytes == 1) {
+    p = static_cast<const char*>(std::memchr(p, m.start_byte, static_cast<size_t>(end - p)));
+    return p == nullptr ? end : p;
+  }
+  if (m.start_set[0] != '\0') {
+    // A 0 byte inside the text is stepped over.
+    while ((p += std::strcspn(p, m.start_set)) < end && *p == '\0') ++p;
+    return p < end ? p : end;
+  }
+  while (p != end && !m.starts[static_cast<unsigned char>(*p)]) ++p;
+  return p;
+}
+
+}  // namespace
+
 bool may_hold_name(const NameMatcher& m, const std::string& text) {
   if (!m.built) return true;
   if (m.start_bytes == 0) return false;
-  if (m.start_bytes == 1) return text.find(static_cast<char>(m.start_byte)) != std::string::npos;
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  if (m.start_set[0] != '\0') {
-    // The text ends in a 0 byte; a 0 byte inside it is stepped over.
-    while ((p += std::strcspn(p, m.start_set)) < end && *p == '\0') ++p;
-    return p < end;
-  }
-  for (; p != end; ++p)
-    if (m.starts[static_cast<unsigned char>(*p)]) return true;
-  return false;
+  const char* const end = text.data() + text.size();
+  return next_start(m, text.data(), end) != end;
 }
 
 void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found) {
@@ -119,17 +130,8 @@ void get_matched_names(const NameMatcher& m, const std::string& text, std::vecto
   while (p != end) {
     if (row == 0) {
       // At the start state only a name's first byte leads anywhere.
-      if (m.start_bytes == 1) {
-        p = static_cast<const char*>(std::memchr(p, m.start_byte, static_cast<size_t>(end - p)));
-        if (p == nullptr) break;
-      } else if (m.start_set[0] != '\0') {
-        // The text ends in a 0 byte; a 0 byte inside it is stepped over.
-        while ((p += std::strcspn(p, m.start_set)) < end && *p == '\0') ++p;
-        if (p >= end) break;
-      } else {
-        while (p != end && !m.starts[static_cast<unsigned char>(*p)]) ++p;
-        if (p == end) break;
-      }
+      p = next_start(m, p, end);
+      if (p == end) break;
     }
     const unsigned char c = static_cast<unsigned char>(*p++);
     row = rows[row + 1 + m.symbol_of[c]];

@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string_view>
 #include <vector>
 
@@ -80,8 +79,7 @@ class BlockReader {
     if (regular_) size_ = static_cast<size_t>(st.st_size);
     if (opened_ && !regular_) {
       // A pipe or device: its whole content, once.
-      std::string block;
-      while (!(block = std::string(next())).empty()) whole_ += block;
+      for (std::string_view block = next(); !block.empty(); block = next()) whole_.append(block);
       close(fd_);
       fd_ = -1;
     }

@@ -17,6 +17,7 @@
 
 #include "driver/entry.h"
 #include "driver/settings.h"
+#include "fuzz_input.h"
 
 namespace fs = std::filesystem;
 
@@ -33,18 +34,10 @@ void write_all(const std::string& name, const std::string& text) {
 
 // Runs one input; returns the status and fills `err` with standard error.
 int replay(const std::string& input, std::string& err) {
-  const unsigned opts = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
-  const std::string body = input.empty() ? std::string() : input.substr(1);
-  const size_t sep = body.find('\0');
-  write_all("top.v", body.substr(0, sep));
-  write_all("defs.v", sep == std::string::npos ? std::string() : body.substr(sep + 1));
-  std::vector<std::string> args = {"korvex", "top.v", "defs.v", "-max_lines", "20000"};
-  if (opts & 1) args.push_back("-header");
-  if (opts & 2) args.push_back("-comp");
-  if (opts & 4) args.insert(args.end(), {"-o", "out.v"});
-  if (opts & 8) args.insert(args.end(), {"-d", "X"});
-  if (opts & 16) args.insert(args.end(), {"-list", "files.txt"});
-  if (opts & 32) args.insert(args.end(), {"-depfile", "deps.d"});
+  const korvex_fuzz::FuzzInput in = korvex_fuzz::parse_input(input);
+  write_all("top.v", std::string(in.top));
+  write_all("defs.v", std::string(in.defs));
+  const std::vector<std::string> args = korvex_fuzz::run_args(in.opts);
   std::vector<const char*> argv;
   for (const auto& a : args) argv.push_back(a.c_str());
 
