@@ -41,12 +41,14 @@ struct OpenBlock {
   bool skip;          // undefined nested block in a non-final run: left whole
 };
 
+// `known` is the block's name when the caller has looked it up already and
+// found it defined.
 OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removing, int all,
-                     bool build_only) {
+                     bool build_only, const std::string* known = nullptr) {
   OpenBlock b;
   b.a0 = a0;
   b.text = lines[a0].text;
-  b.name = word_after(b.text, "IFDEF ");
+  b.name = known ? *known : word_after(b.text, "IFDEF ");
   b.removing = removing;
   if (tracing()) {
     trace("");
@@ -60,16 +62,16 @@ OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removin
     b.skip = true;
     return b;
   }
-  b.active = removing ? false : get_def_index(lines[a0], b.name, table) >= 0;
+  b.active = removing ? false : known || get_def_index(lines[a0], b.name, table) >= 0;
   b.skip = !removing && !b.active && all == 0;
   return b;
 }
 
 // Resolves the block whose IFDEF is at a0; returns the index of its ENDIF.
 int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int all,
-                  bool build_only) {
+                  bool build_only, const std::string* known = nullptr) {
   std::vector<OpenBlock> open;
-  open.push_back(open_block(a0, lines, table, removing, all, build_only));
+  open.push_back(open_block(a0, lines, table, removing, all, build_only, known));
   int a = a0;
   if (!open.back().skip) {
     lines[a0].text = kRemoveDef;
@@ -84,6 +86,12 @@ int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int al
     }
     OpenBlock& b = open.back();
     const std::string& text = lines[a].text;
+    if (!has_capital(text)) {
+      // No keyword: a line like any other of its branch.
+      if (!b.skip && !b.active) lines[a].text = kRemoveDef;
+      ++a;
+      continue;
+    }
     int closed = -1;  // set when line a closes block b
     if (b.skip) {
       if (match(text, "ENDIF ") && word_after(text, "ENDIF ") == b.name) closed = a;
@@ -142,11 +150,18 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
   for (size_t i = 0; i < lines.size(); ++i) {
     Line& line = lines[i];
     if (!all && !line.pending) continue;
+    if (!has_capital(line.text)) continue;
     if (match(line.text, "IFDEF")) {
       const std::string name = word_after(line.text, "IFDEF ");
       if (build_only && !match(name, "BUILD")) continue;
-      if (all || get_def_index(line, name, table) >= 0)
+      if (all) {
         resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0);
+      } else if (get_def_index(line, name, table) >= 0) {
+        // A TRUE(...) condition is decided again, as every lookup decides it.
+        const bool decided = !match(name, "TRUE(");
+        resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0,
+                      decided ? &name : nullptr);
+      }
     } else if (match(line.text, "DVAL(")) {
       replace_dvals(line, table);
     }

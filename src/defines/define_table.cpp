@@ -61,11 +61,21 @@ int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
 }
 
 int get_def_index(const Line& line, const std::string& name, const Defs& table) {
-  const std::string key = get_true(line, name, "TRUE");
+  // Only a TRUE(...) form is decided first; any other name is its own key.
+  std::string decided;
+  const std::string* key = &name;
+  if (match(name, "TRUE(")) {
+    decided = get_true(line, name, "TRUE");
+    key = &decided;
+  }
+  if (key->empty()) return -1;
+  const char last = key->back();
   for (size_t i = 0; i < table.size(); ++i) {
     // An entry without a name (a DEFINE whose name word is missing) never
-    // matches and does not end the table.
-    if (table[i].defined && !table[i].name.empty() && table[i].name == key)
+    // matches and does not end the table. Names of one length mostly differ
+    // in their last character: that is compared first.
+    const std::string& n = table[i].name;
+    if (table[i].defined && n.size() == key->size() && n.back() == last && n == *key)
       return static_cast<int>(i);
   }
   return -1;

@@ -22,8 +22,8 @@ void count(const Lines& lines, cntr& c) {
       caps = capitals_of(t);
       text = &t;
     }
-    auto has = [text, caps](const char* p) {
-      return may_hold(caps, p) && text->find(p) != std::string::npos;
+    auto has = [text, caps](const Keyword& k) {
+      return may_hold(caps, k) && text->find(k.text) != std::string::npos;
     };
     if (has("INCLUDE")) ++c.include_count;
     if (has("GROUP_") ||

@@ -18,7 +18,7 @@ void print_msg(const std::string& text) { write_stdout("\n" + text); }
 
 std::string treeline(int index) {
   const Line& l = settings.create_tree[index];
-  return "Create " + l.text + " in " + l.file + ": line " + std::to_string(l.num) + "\n";
+  return "Create " + l.text + " in " + l.file.str() + ": line " + std::to_string(l.num) + "\n";
 }
 
 std::string treeout() {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "text/keyword.h"
+
 #include "text/line.h"
 
 namespace korvex {
@@ -23,7 +25,7 @@ inline constexpr int kDefaultMaxLines = 5000;
 
 // The keywords that take a parenthesised argument, searched in this order:
 // the longer keyword of each pair stands before its prefix.
-inline constexpr const char* paren_keywords[] = {
+inline constexpr Keyword paren_keywords[] = {
     "EXPR",   "LOG2",  "BIN",  "OCT",  "HEX",    "CONCAT.REV", "CONCAT", "GONCAT.REV",
     "GONCAT", "DVAL",  "CONST", "TRUE", "VERIFY", "LCASE",      "UCASE"};
 

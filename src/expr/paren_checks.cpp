@@ -50,9 +50,9 @@ void check_paren(const Line& line) {
 void check_expr(const Line& line) {
   std::string copy = line.text;
   copy.erase(std::remove(copy.begin(), copy.end(), ' '), copy.end());
-  for (const char* kw : paren_keywords) {
-    delete_all(copy, std::string(kw) + "(");
-    if (match(copy, kw)) linerr(Err::KEYWORD_NO_PAREN, line, kw);
+  for (const Keyword& kw : paren_keywords) {
+    delete_all(copy, std::string(kw.text) + "(");
+    if (match(copy, kw.text)) linerr(Err::KEYWORD_NO_PAREN, line, kw.text);
   }
 }
 

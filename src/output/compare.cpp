@@ -19,7 +19,7 @@ int compare_lines(const Line& generated, const Line& existing) {
   const std::string old = plain(existing.text);
   if (now == old) return 0;
   if (settings.cmpfile.is_open()) {
-    settings.cmpfile << "File " << existing.file << " line " << existing.num << ":\n"
+    settings.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
                      << "<-" << old << "\n"
                      << "->" << now << "\n"
                      << "\n";

@@ -24,8 +24,8 @@ namespace korvex {
 namespace {
 
 bool has_paren_keyword(const std::string& text, uint32_t caps = ~0u) {
-  for (const char* kw : paren_keywords)
-    if (may_hold(caps, kw) && text.find(kw) != std::string::npos) return true;
+  for (const Keyword& kw : paren_keywords)
+    if (may_hold(caps, kw) && text.find(kw.text) != std::string::npos) return true;
   return false;
 }
 
@@ -99,8 +99,8 @@ void check_lines(const Lines& lines) {
     // Every keyword below is looked for only when its first capital occurs.
     const uint32_t caps = capitals_of(t);
     if (caps == 0) continue;
-    auto has = [&t, caps](const char* p) {
-      return may_hold(caps, p) && t.find(p) != std::string::npos;
+    auto has = [&t, caps](const Keyword& k) {
+      return may_hold(caps, k) && t.find(k.text) != std::string::npos;
     };
     if (has_paren_keyword(t, caps)) {
       check_expr(line);

@@ -64,7 +64,7 @@ void include_file(const Line& rec, std::string s, Lines& out, Lines& ignored, co
   if (match(name, "EXPR")) name = get_expr(rec, name);
   name = find_path(rec, name) + name;
   if (!file_exists(rec, name, 0, 1)) linerr(Err::INCLUDE_NOT_FOUND, rec, name);
-  trace(rec.file + " added INCLUDE file " + name);
+  trace(rec.file.str() + " added INCLUDE file " + name);
   if (name == cmdfile) linerr(Err::INCLUDE_CMDLINE, rec, extract_name(cmdfile));
 
   std::string trimmed = name;

@@ -2,11 +2,26 @@
 // return of unparsed lines.
 #include "text/line.h"
 
+#include <unordered_set>
+
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
 
 namespace korvex {
+
+const std::string& FileName::no_path() {
+  static const std::string* const kEmpty = new std::string();
+  return *kEmpty;
+}
+
+const std::string& FileName::intern(const std::string& path) {
+  if (path.empty()) return no_path();
+  // Never destroyed, so that a line may name its file up to the process exit
+  // (lines left to the exit, statics). A run reads a handful of paths.
+  static auto* const paths = new std::unordered_set<std::string>();
+  return *paths->insert(path).first;
+}
 
 void copy_line(const Line& src, Line& dst, int mark) {
   dst.text = src.text;
@@ -37,13 +52,14 @@ int remove_lines(Lines& lines, const std::string& pattern) {
     trace("");
     trace("Starting remove lines, pattern: " + pattern);
   }
-  size_t w = 0;
-  for (size_t r = 0; r < lines.size(); ++r) {
-    if (lines[r].text.find(pattern) != std::string::npos) continue;
-    if (w != r) lines[w] = std::move(lines[r]);
-    ++w;
-  }
-  lines.resize(w);
+  const size_t n = lines.size();
+  size_t r = 0;
+  while (r < n && lines[r].text.find(pattern) == std::string::npos) ++r;
+  // From the first line deleted on, every kept line moves up.
+  size_t w = r;
+  for (; r < n; ++r)
+    if (lines[r].text.find(pattern) == std::string::npos) lines[w++] = std::move(lines[r]);
+  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
   if (settings.VERBOSE) print_debug(lines, "remove_lines " + pattern);
   return static_cast<int>(w) + 1;
 }

@@ -23,8 +23,31 @@ inline bool is_marker_text(const std::string& text) {
   return text == kEmptyLine || text == kIgnoreParse;
 }
 
+// The path a line was read from. Every line of a file names the same path,
+// so a line holds a handle to one copy of it, kept for the whole process:
+// eight bytes to copy instead of a string (and an allocation per line for a
+// path longer than a short string holds).
+class FileName {
+ public:
+  FileName() : path_(&no_path()) {}
+  FileName(const std::string& path) : path_(&intern(path)) {}  // NOLINT: a path converts
+  FileName(const char* path) : FileName(std::string(path)) {}   // NOLINT: a path converts
+
+  const std::string& str() const { return *path_; }
+  operator const std::string&() const { return *path_; }  // NOLINT: reads as the path
+  bool empty() const { return path_->empty(); }
+  // One copy per path: the same path is the same copy.
+  friend bool operator==(const FileName& a, const FileName& b) { return a.path_ == b.path_; }
+
+ private:
+  static const std::string& no_path();
+  static const std::string& intern(const std::string& path);
+
+  const std::string* path_;
+};
+
 struct Line {
-  std::string file;    // the path the line was read from
+  FileName file;       // the path the line was read from
   std::string text;    // the statement
   std::string remark;  // the line remark cut off by reading ("##" onwards)
   int num = 0;         // 1-based physical line number in `file`

@@ -9,6 +9,9 @@
 // the result of the previous ones.
 #include "text/normalize.h"
 
+#include <array>
+#include <cstdint>
+
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/memory.h"
@@ -69,13 +72,27 @@ void rewrite_enum(const Line& rec, std::string& s) {
 }
 
 // True when no keyword, separator or carriage return can occur in `s`: every
-// keyword holds a capital letter.
-bool is_plain(const std::string& s) {
-  for (size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c >= 'A' && c <= 'Z') return false;
-    if (c == '\r' || c == '\\') return false;
-    if (c == ';' && i + 1 < s.size() && s[i + 1] == ';') return false;
+// keyword holds a capital letter. With `raw`, also no tab and no '#': the line
+// needs neither tab expansion nor remark handling.
+bool is_plain(const std::string& s, bool raw = false) {
+  // One table load per byte: bit 0 marks a byte that ends the test, bit 1 a
+  // ';' (a second one must follow), bit 2 a byte that ends it with `raw`.
+  static constexpr std::array<uint8_t, 256> kStop = [] {
+    std::array<uint8_t, 256> t{};
+    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<size_t>(c)] = 1;
+    t['\r'] = t['\\'] = 1;
+    t[';'] = 2;
+    t['\t'] = t['#'] = 4;
+    return t;
+  }();
+  const unsigned stops = raw ? 5u : 1u;
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
+  const size_t n = s.size();
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned t = kStop[p[i]];
+    if (t == 0) continue;
+    if (t & stops) return false;
+    if (t == 2 && i + 1 < n && p[i + 1] == ';') return false;
   }
   return true;
 }
@@ -93,8 +110,7 @@ class StatementSink {
   // Stores `text` as the next statement, a copy of `rec` otherwise, once
   // `consumed` input lines have been read.
   void store(const Line& rec, std::string text, size_t consumed) {
-    if (count() >= static_cast<size_t>(settings.MAX_LINES))
-      generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+    check_room();
     if (in_place_ && written_ >= consumed) leave_input();
     // The end marker may take the spare slot past the input's last line.
     Line& l = !in_place_ ? out_.emplace_back()
@@ -107,6 +123,25 @@ class StatementSink {
     l.indent = rec.indent;
     l.text = std::move(text);
   }
+
+  // Stores input line k, given `text` and `indent`, as the next statement:
+  // in its own slot when no statement has moved it, without copying the
+  // record's other fields.
+  void keep(size_t k, std::string text, int indent) {
+    Line& input = in_[k];
+    input.indent = indent;
+    input.pending = 1;
+    if (in_place_ && written_ == k) {
+      check_room();
+      input.text = std::move(text);
+      ++written_;
+    } else {
+      store(input, std::move(text), k + 1);
+    }
+  }
+
+  // The statement stored last.
+  const Line& last() const { return in_place_ ? in_[written_ - 1] : out_.back(); }
 
   // Stops writing over the input (before `out` is appended to elsewhere).
   void leave_input() {
@@ -126,6 +161,10 @@ class StatementSink {
 
  private:
   size_t count() const { return in_place_ ? written_ : out_.size(); }
+  void check_room() const {
+    if (count() >= static_cast<size_t>(settings.MAX_LINES))
+      generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+  }
 
   Lines& in_;
   Lines& out_;
@@ -138,9 +177,9 @@ class StatementSink {
 int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int defmode,
               const std::string& cmdfile) {
   if (settings.VERBOSE && settings.DEBUG)
-    trace("set_lines started for " + (in.empty() ? std::string() : in[0].file));
+    trace("set_lines started for " + (in.empty() ? std::string() : in[0].file.str()));
   out.clear();
-  const std::string first_file = in.empty() ? std::string() : in[0].file;
+  const std::string first_file = in.empty() ? std::string() : in[0].file.str();
   StatementSink sink(in, out);
   // The end marker goes into the last slot: without one spare, the input's
   // storage would have to grow.
@@ -149,15 +188,26 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   bool unparsed = false;
   size_t ignored_count = 0;
   Line rec;  // record k: the statement being built
+  bool rec_stale = false;  // the last line took the short way, without `rec`
   for (size_t k = 0; k < in.size(); ++k) {
     Line& input = in[k];
     const size_t consumed = k + 1;
     std::string s = std::move(input.text);
+    if (!unparsed && depth == 0 && is_plain(s, true)) {
+      // The short way of a plain line: nothing below applies but the
+      // indentation and the marker of an empty line.
+      const int indent = remove_leading_spaces(s);
+      if (s.empty() || s == " ") s = kEmptyLine;
+      sink.keep(k, std::move(s), indent);
+      rec_stale = true;
+      continue;
+    }
+    rec_stale = false;
     replace_tabs(s);
     rec.indent = remove_leading_spaces(s);
     rec.text = s;
     rec.num = input.num;
-    if (rec.file != input.file) rec.file = input.file;
+    rec.file = input.file;
     rec.remark = std::move(input.remark);
     rec.pending = 1;
 
@@ -194,11 +244,11 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     // A keyword is looked for only when its first capital occurs; `caps` is
     // worked out again after every step that can bring new letters in.
     uint32_t caps = capitals_of(s);
-    auto has = [&s, &caps](const char* p) {
-      return may_hold(caps, p) && s.find(p) != std::string::npos;
+    auto has = [&s, &caps](const Keyword& k) {
+      return may_hold(caps, k) && s.find(k.text) != std::string::npos;
     };
-    for (const char* kw : paren_keywords)
-      if (has(kw)) remove_spaces(s, kw);
+    for (const Keyword& kw : paren_keywords)
+      if (has(kw)) remove_spaces(s, kw.text);
     if (s.empty() || s == " ") {
       s = kEmptyLine;
       caps = capitals_of(s);
@@ -243,6 +293,15 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       s.swap(rest);
     }
     if (!s.empty()) sink.store(rec, std::move(s), consumed);
+  }
+  if (rec_stale) {
+    // The end marker takes the record of the last line.
+    const Line& last = sink.last();
+    rec.file = last.file;
+    rec.remark = last.remark;
+    rec.num = last.num;
+    rec.indent = last.indent;
+    rec.pending = 1;
   }
   sink.store(rec, kEmptyLine, in.size() + 1);
   sink.finish();

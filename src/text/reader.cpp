@@ -132,7 +132,7 @@ size_t count_newlines(std::string_view block) {
 // empty, record, and an empty file yields one record.
 class LineSplitter {
  public:
-  LineSplitter(const std::string& path, Lines& lines) : path_(path), lines_(lines) {}
+  LineSplitter(const std::string& path, Lines& lines) : path_(path), file_(path), lines_(lines) {}
 
   void add(std::string_view block) {
     size_t start = 0;
@@ -170,12 +170,13 @@ class LineSplitter {
     if (text.size() > 15) l.text.reserve(heap_capacity(text.size()));
     l.text.assign(text);
     l.num = static_cast<int>(lines_.size());
-    l.file = path_;
+    l.file = file_;
     if (depth_ > 0 || has_hash) l.text = remove_remark(l, depth_);
     if (l.text.empty()) l.text = kEmptyLine;
   }
 
   const std::string& path_;
+  const FileName file_;
   Lines& lines_;
   std::string carry_;  // the start of a line that goes on in the next block
   int depth_ = 0;      // block remarks open

@@ -11,7 +11,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "text/keyword.h"
 
 namespace korvex {
 
@@ -30,12 +33,8 @@ inline bool match(const std::string& s, const char (&p)[N]) {
 inline size_t heap_capacity(size_t len) { return ((len + 24) & ~size_t{15}) - 9; }
 // The capital letters occurring in `s`, one bit each ('A' is bit 0).
 uint32_t capitals_of(const std::string& s);
-// False when `p` starts with a capital letter that is not in `capitals`: then
-// `p` cannot occur in a text holding only those capitals.
-inline bool may_hold(uint32_t capitals, const char* p) {
-  const char c = p[0];
-  return c < 'A' || c > 'Z' || ((capitals >> (c - 'A')) & 1u) != 0;
-}
+// Whether `s` holds a capital letter: no keyword can occur in it otherwise.
+bool has_capital(const std::string& s);
 bool strcmp(const std::string& a, const std::string& b);  // either contains the other
 bool is_number(const std::string& s);                     // all digits; "" is true
 bool is_neg_number(const std::string& s);                 // "-" then digits; "-" is true
@@ -51,7 +50,7 @@ std::vector<std::string> words_of(const std::string& s);
 int breakstring(const std::string& s, std::vector<std::string>& words);
 std::string get_split(const std::string& s, int n);
 std::string get_first_word(std::string s);
-std::string extract_string(const std::string& s, const std::string& a, const std::string& b);
+std::string extract_string(const std::string& s, std::string_view a, std::string_view b);
 
 // Rewriting in place.
 void find_and_replace(std::string& s, const std::string& from, const std::string& to, int n);

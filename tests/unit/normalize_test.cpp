@@ -64,6 +64,24 @@ TEST_F(NormalizeTest, SplittingJoiningAndEnum) {
   EXPECT_EQ(error_of([&] { source({"ENUM A B C"}); }).number, 355);
 }
 
+// Lines without capitals take a shorter way; they must come out with the
+// same record as any other line, also after a split has moved them.
+TEST_F(NormalizeTest, PlainLinesKeepTheirRecordWhereverTheyLand) {
+  EXPECT_EQ(source({"a;;b", "  c = d; // #1", "\te;", "f ## note"}),
+            (V{"a", "b", "c = d; // #1", "e;", "f ", "__EMPTY_LINE__"}));
+  EXPECT_EQ(out_[2].num, 2);
+  EXPECT_EQ(out_[2].indent, 2);
+  EXPECT_EQ(out_[3].indent, 4);
+  EXPECT_EQ(out_[4].remark, " note");
+  // The end marker takes the record of the last line, whichever way it went.
+  EXPECT_EQ(out_[5].num, 4);
+  EXPECT_EQ(out_[5].remark, " note");
+  source({"X;;Y", "  last;"});
+  EXPECT_EQ(out_.back().num, 2);
+  EXPECT_EQ(out_.back().indent, 2);
+  EXPECT_EQ(out_.back().file, out_[0].file);
+}
+
 TEST_F(NormalizeTest, UnparsedRegionsAndRemarkLines) {
   EXPECT_EQ(source({"a", "ENDPARSE", "\tEXPR (1) x", "REMOVE_REMARK", "STARTPARSE", "b"}),
             (V{"a", "IGNOREPARSE", "b", "__EMPTY_LINE__"}));

@@ -60,11 +60,13 @@ TEST(FindAndReplace, InPlaceMatchesBuildingANewText) {
       }
 }
 
-TEST(Capitals, OnlyKeywordsWhoseFirstCapitalOccursAreLookedFor) {
+TEST(Capitals, OnlyKeywordsWhoseCapitalsAllOccurAreLookedFor) {
   EXPECT_EQ(capitals_of("no capitals here"), 0u);
   EXPECT_EQ(capitals_of("8'hFF AZ"), (1u << 5) | 1u | (1u << 25));
   EXPECT_FALSE(may_hold(capitals_of("ELSE x"), "IFDEF"));
-  EXPECT_TRUE(may_hold(capitals_of("ELSE x"), "ENDIF"));
+  EXPECT_FALSE(may_hold(capitals_of("ELSE x"), "ENDIF"));  // N, D, I, F missing
+  EXPECT_TRUE(may_hold(capitals_of("ELSE x"), "ELSE "));
+  EXPECT_TRUE(may_hold(capitals_of("x = SEL"), "ELSE"));  // the letters, in any order
   EXPECT_TRUE(may_hold(0, " is"));  // not a capital: always looked for
   EXPECT_EQ(count_string("  a \t b\n c  "), 3);
   EXPECT_EQ(count_string(""), 0);
