@@ -6,7 +6,9 @@
 // by giving them a marker text and calling remove_lines().
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvex {
@@ -46,10 +48,41 @@ class FileName {
   const std::string* path_;
 };
 
+// The line remark reading cut off a line. It travels with every copy of the
+// line and nothing is made from it; few lines have one, so a line without
+// holds a null handle of eight bytes instead of an empty string.
+class Remark {
+ public:
+  Remark() = default;
+  Remark(std::string_view text)  // NOLINT: a text converts
+      : text_(text.empty() ? nullptr : std::make_unique<std::string>(text)) {}
+  Remark(const char* text) : Remark(std::string_view(text)) {}  // NOLINT: a text converts
+  Remark(const std::string& text) : Remark(std::string_view(text)) {}  // NOLINT: a text converts
+  Remark(const Remark& o) : text_(o.text_ ? std::make_unique<std::string>(*o.text_) : nullptr) {}
+  Remark(Remark&&) noexcept = default;
+  Remark& operator=(const Remark& o) {
+    if (this != &o) text_ = o.text_ ? std::make_unique<std::string>(*o.text_) : nullptr;
+    return *this;
+  }
+  Remark& operator=(Remark&&) noexcept = default;
+
+  const std::string& str() const { return text_ ? *text_ : none(); }
+  operator const std::string&() const { return str(); }  // NOLINT: reads as the text
+  friend bool operator==(const Remark& r, std::string_view s) { return r.str() == s; }
+
+ private:
+  static const std::string& none() {
+    static const std::string kNone;
+    return kNone;
+  }
+
+  std::unique_ptr<std::string> text_;
+};
+
 struct Line {
   FileName file;       // the path the line was read from
   std::string text;    // the statement
-  std::string remark;  // the line remark cut off by reading ("##" onwards)
+  Remark remark;       // the line remark cut off by reading ("##" onwards)
   int num = 0;         // 1-based physical line number in `file`
   int pending = 0;     // created or changed since the last substitution run
   int indent = 0;      // leading blanks removed by normalisation
