@@ -27,18 +27,29 @@ bool check_alpha(std::string s) {
   return false;
 }
 
-bool has_capital(const std::string& s) {
-  // Eight bytes at a time: a byte b of a word x is a capital when the high
-  // bit of its lane is set in each of 127 + ('Z' + 1) - b (b <= 'Z'),
-  // b + 127 - ('A' - 1) (b >= 'A') and ~x (b < 128). No lane carries into
-  // the next, so every lane is tested on its own.
+namespace {
+
+// The capitals among the eight bytes of x, as the high bit of their lanes: a
+// byte b is a capital when the high bit of its lane is set in each of
+// 127 + ('Z' + 1) - b (b <= 'Z'), b + 127 - ('A' - 1) (b >= 'A') and ~x
+// (b < 128). No lane carries into the next, so every lane is tested on its own.
+uint64_t capital_lanes(uint64_t x) {
   constexpr uint64_t kOnes = 0x0101010101010101ull;
   constexpr uint64_t kLow7 = kOnes * 0x7f;
   constexpr uint64_t kHigh = kOnes * 0x80;
-  auto any_capital = [](uint64_t x) {
-    const uint64_t b = x & kLow7;
-    return ((kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh) != 0;
-  };
+  const uint64_t b = x & kLow7;
+  return (kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh;
+}
+
+uint64_t word_at(const char* p) {
+  uint64_t x;
+  std::memcpy(&x, p, 8);
+  return x;
+}
+
+}  // namespace
+
+bool has_capital(const std::string& s) {
   const char* p = s.data();
   const size_t n = s.size();
   if (n < 8) {
@@ -46,28 +57,31 @@ bool has_capital(const std::string& s) {
       if (p[i] >= 'A' && p[i] <= 'Z') return true;
     return false;
   }
-  uint64_t x;
-  for (size_t i = 0; i + 8 <= n; i += 8) {
-    std::memcpy(&x, p + i, 8);
-    if (any_capital(x)) return true;
-  }
-  std::memcpy(&x, p + n - 8, 8);  // the last eight bytes, overlapping the words before
-  return any_capital(x);
+  for (size_t i = 0; i + 8 <= n; i += 8)
+    if (capital_lanes(word_at(p + i)) != 0) return true;
+  // The last eight bytes, overlapping the words before.
+  return capital_lanes(word_at(p + n - 8)) != 0;
 }
 
 uint32_t capitals_of(const std::string& s) {
-  // Most lines hold no capital: that is answered first, a word at a time.
-  if (!has_capital(s)) return 0;
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
   // One table load per byte instead of a test and a shift.
   static constexpr std::array<uint32_t, 256> kBit = [] {
     std::array<uint32_t, 256> t{};
     for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<size_t>(c)] = 1u << (c - 'A');
     return t;
   }();
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
+  const size_t n = s.size();
   uint32_t caps = 0;
-  for (size_t i = 0; i < n; ++i) caps |= kBit[p[i]];
+  // A word without capitals, most of a line, costs one test.
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    if (capital_lanes(word_at(s.data() + i)) == 0) continue;
+    for (size_t k = i; k < i + 8; ++k) caps |= kBit[p[k]];
+  }
+  // The bytes left, when the last eight bytes hold a capital.
+  if (n >= 8 && i < n && capital_lanes(word_at(s.data() + n - 8)) == 0) return caps;
+  for (; i < n; ++i) caps |= kBit[p[i]];
   return caps;
 }
 

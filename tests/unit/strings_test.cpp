@@ -72,6 +72,25 @@ TEST(Capitals, OnlyKeywordsWhoseCapitalsAllOccurAreLookedFor) {
   EXPECT_EQ(count_string(""), 0);
 }
 
+// The capitals are found eight bytes at a time: every length, every place of
+// a capital in a word, the bytes next to 'A' and 'Z' and bytes above 127.
+TEST(Capitals, WordAtATimeAgreesWithByteByByte) {
+  const char kBytes[] = {'a', '@', 'A', 'M', 'Z', '[', '`', ' ', '\xc1', '\xda', '\x80', '\xff'};
+  uint32_t seed = 1;
+  for (int round = 0; round < 4000; ++round) {
+    std::string s(static_cast<size_t>(round % 41), 'x');
+    for (char& c : s) {
+      seed = seed * 1103515245u + 12345u;
+      c = kBytes[(seed >> 16) % sizeof(kBytes)];
+    }
+    uint32_t want = 0;
+    for (char c : s)
+      if (c >= 'A' && c <= 'Z') want |= 1u << (c - 'A');
+    EXPECT_EQ(capitals_of(s), want) << s;
+    EXPECT_EQ(has_capital(s), want != 0) << s;
+  }
+}
+
 TEST(Splitting, MissingSeparatorLeavesAfterEmpty) {
   std::string before = "old", after = "old";
   splitstring("abc", "x", before, after);
