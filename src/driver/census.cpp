@@ -8,48 +8,49 @@
 namespace korvex {
 
 void count(const Lines& lines, cntr& c) {
-  for (const Line& line : lines) {
-    ++c.line_count;
-    // Every keyword is in capitals: a line without any counts for nothing
-    // else, and a keyword whose first capital is missing is not looked for.
-    uint32_t caps = capitals_of(line.text);
-    if (caps == 0) continue;
-    const std::string* text = &line.text;
-    std::string t;
-    if (match(line.text, ".GLOBAL")) {
-      t = line.text;
-      find_and_replace(t, ".GLOBAL", "", 0);
-      caps = capitals_of(t);
-      text = &t;
-    }
-    auto has = [text, caps](const Keyword& k) {
-      return may_hold(caps, k) && text->find(k.text) != std::string::npos;
-    };
-    if (has("INCLUDE")) ++c.include_count;
-    if (has("GROUP_") ||
-        (has("GROUP ") && (has(" is") || has(" inverts") || has(" joins") || has(" extends") ||
-                           has(" overrides"))))
-      ++c.group_count;
-    if (has("LOOP ") && !has("ENDLOOP")) ++c.loop_count;
-    if (has("ITER ") && !has("ENDITER")) ++c.iter_count;
-    if (has("SWAP ")) ++c.swap_count;
-    if (has("IFDEF ") || has("IFNDEF ") || has("UNDEF ") || has("DEFINE ") || has("DVAL"))
-      ++c.define_count;
-    if (has("IFDEF ") && has("TRUE")) ++c.true_ifdef_count;
-    if (has("EXPR") || has("LOG2") || has("BIN") || has("OCT") || has("HEX")) ++c.expr_count;
-    if (has("DUPL")) ++c.dupl_count;
-    if (has("STOMP")) ++c.stomp_count;
-    if (has("OUTFILE")) ++c.outfile_count;
-    if (has("OUTDIR")) ++c.outdir_count;
-    if (has("LIST")) ++c.list_count;
-    if (has("BUILD") && !has("ENDBUILD") && !has("BUILD_NUM")) ++c.build_count;
-    if (has("VERIFY")) ++c.verify_count;
-    if (has("CREATE")) ++c.create_count;
-    if (has("CONST")) ++c.const_count;
-    if (has("CHECK")) ++c.check_count;
-    if (has("PORTS")) ++c.ports_count;
-    if (has("UCASE") || has("LCASE")) ++c.case_count;
+  for (const Line& line : lines) count_line(line.text, capitals_of(line.text), c);
+}
+
+void count_line(const std::string& line_text, uint32_t caps, cntr& c) {
+  ++c.line_count;
+  // Every keyword is in capitals: a line without any counts for nothing
+  // else, and a keyword with a capital the line lacks is not looked for.
+  if (caps == 0) return;
+  const std::string* text = &line_text;
+  std::string t;
+  if (match(line_text, ".GLOBAL")) {
+    t = line_text;
+    find_and_replace(t, ".GLOBAL", "", 0);
+    caps = capitals_of(t);
+    text = &t;
   }
+  auto has = [text, caps](const Keyword& k) {
+    return may_hold(caps, k) && text->find(k.text) != std::string::npos;
+  };
+  if (has("INCLUDE")) ++c.include_count;
+  if (has("GROUP_") ||
+      (has("GROUP ") && (has(" is") || has(" inverts") || has(" joins") || has(" extends") ||
+                         has(" overrides"))))
+    ++c.group_count;
+  if (has("LOOP ") && !has("ENDLOOP")) ++c.loop_count;
+  if (has("ITER ") && !has("ENDITER")) ++c.iter_count;
+  if (has("SWAP ")) ++c.swap_count;
+  if (has("IFDEF ") || has("IFNDEF ") || has("UNDEF ") || has("DEFINE ") || has("DVAL"))
+    ++c.define_count;
+  if (has("IFDEF ") && has("TRUE")) ++c.true_ifdef_count;
+  if (has("EXPR") || has("LOG2") || has("BIN") || has("OCT") || has("HEX")) ++c.expr_count;
+  if (has("DUPL")) ++c.dupl_count;
+  if (has("STOMP")) ++c.stomp_count;
+  if (has("OUTFILE")) ++c.outfile_count;
+  if (has("OUTDIR")) ++c.outdir_count;
+  if (has("LIST")) ++c.list_count;
+  if (has("BUILD") && !has("ENDBUILD") && !has("BUILD_NUM")) ++c.build_count;
+  if (has("VERIFY")) ++c.verify_count;
+  if (has("CREATE")) ++c.create_count;
+  if (has("CONST")) ++c.const_count;
+  if (has("CHECK")) ++c.check_count;
+  if (has("PORTS")) ++c.ports_count;
+  if (has("UCASE") || has("LCASE")) ++c.case_count;
 }
 
 }  // namespace korvex

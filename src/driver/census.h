@@ -4,6 +4,9 @@
 // ".GLOBAL" removed) contains the keyword anywhere.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "text/line.h"
 
 namespace korvex {
@@ -30,9 +33,15 @@ struct cntr {
   int check_count = 0;
   int ports_count = 0;
   int case_count = 0;
+
+  bool operator==(const cntr&) const = default;
 };
 
 // Adds the counts of `lines` to `census` (it is not cleared first).
 void count(const Lines& lines, cntr& census);
+
+// Adds the counts of one line whose text holds the capitals `caps`
+// (capitals_of), for a pass that has worked them out already.
+void count_line(const std::string& text, uint32_t caps, cntr& census);
 
 }  // namespace korvex

@@ -115,8 +115,7 @@ void start(FileRun& r) {
   r.source = located(r.source, *r.forwarded);
 
   read_source(r);
-  check_lines(r.source_lines);
-  count(r.source_lines, r.src_census);
+  check_lines(r.source_lines, &r.src_census);
   if (r.src_census.include_count > 0) set_includes(r.source_lines, r.includes);
 
   r.uses_definition =

@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "driver/census.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
 #include "expr/evaluator.h"
@@ -90,14 +91,15 @@ int check_endloop(const std::string& name, int start, const Lines& lines) {
   return find_endloop(name, start, lines, nullptr);
 }
 
-void check_lines(const Lines& lines) {
+void check_lines(const Lines& lines, cntr* census) {
   // closing[k] >= 0: the LOOP whose body starts at k was already paired.
-  std::vector<int> closing(lines.size() + 1, -1);
+  std::vector<int> closing;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
     const std::string& t = line.text;
-    // Every keyword below is looked for only when its first capital occurs.
+    // Every keyword below is looked for only when its capitals occur.
     const uint32_t caps = capitals_of(t);
+    if (census) count_line(t, caps, *census);
     if (caps == 0) continue;
     auto has = [&t, caps](const Keyword& k) {
       return may_hold(caps, k) && t.find(k.text) != std::string::npos;
@@ -116,6 +118,7 @@ void check_lines(const Lines& lines) {
     if (has("ENDLOOP")) check_def(line, "ENDLOOP", 2, 2);
     if (has("LOOP") && !has("ENDLOOP") && !check_loop_param(t)) {
       check_def(line, "LOOP", 2, 4);
+      if (closing.empty()) closing.assign(lines.size() + 1, -1);
       if (closing[i + 1] < 0) find_endloop(loop_name(t), static_cast<int>(i) + 1, lines, &closing);
     }
   }

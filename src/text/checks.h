@@ -7,7 +7,11 @@
 
 namespace korvex {
 
-void check_lines(const Lines& lines);
+struct cntr;
+
+// Checks the source statements. With `census`, also adds their counts to it
+// (as count() would) in the same walk.
+void check_lines(const Lines& lines, cntr* census = nullptr);
 void check_def_lines(const Lines& lines);
 void check_def(const Line& line, const std::string& keyword, int min, int max);
 int check_endloop(const std::string& name, int start, const Lines& lines);

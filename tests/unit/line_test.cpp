@@ -2,6 +2,7 @@
 #include "driver/census.h"
 #include "driver/diagnostics.h"
 #include "test_support.h"
+#include "text/checks.h"
 #include "text/line.h"
 
 namespace korvex {
@@ -97,6 +98,19 @@ TEST_F(LineTest, CensusCountsSubstrings) {
   EXPECT_EQ(c.group_count, 1);
   count(lines_of({"LOOP i 0 3"}), c);  // counts add up
   EXPECT_EQ(c.loop_count, 2);
+}
+
+// The structural checks count the source in the same walk.
+TEST_F(LineTest, ChecksCountLikeTheCensus) {
+  const Lines lines = lines_of({"assign a = b;", "LOOP i 0 3", "x = EXPR(i) + HEX(8,2);",
+                                "ENDLOOP i", "SWAP.GLOBAL W 8", "IFDEF TRUE(A>2)", "ENDIF TRUE(A>2)",
+                                "OUTFILE o.v", "y = DUPL(a 2) CONST(W);", "CREATE c.v"});
+  cntr counted, checked;
+  count(lines, counted);
+  check_lines(lines, &checked);
+  EXPECT_TRUE(checked == counted);
+  EXPECT_EQ(checked.line_count, 10);
+  EXPECT_EQ(checked.loop_count, 1);
 }
 
 }  // namespace
