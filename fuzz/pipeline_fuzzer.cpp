@@ -27,6 +27,7 @@
 #include "driver/entry.h"
 #include "driver/settings.h"
 #include "fuzz_input.h"
+#include "text/line.h"
 
 namespace fs = std::filesystem;
 
@@ -105,6 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   korvex::reset_settings();
   const int status = korvex::run_korvex(static_cast<int>(argv.size()) - 1, argv.data());
   korvex::reset_settings();
+  korvex::FileName::forget_paths();  // no line of the run is left
 
   std::fflush(stderr);
   dup2(g_saved_stderr, STDERR_FILENO);

@@ -2,8 +2,6 @@
 // return of unparsed lines.
 #include "text/line.h"
 
-#include <unordered_set>
-
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
@@ -15,13 +13,19 @@ const std::string& FileName::no_path() {
   return *kEmpty;
 }
 
-const std::string& FileName::intern(const std::string& path) {
-  if (path.empty()) return no_path();
+std::unordered_set<std::string>& FileName::paths() {
   // Never destroyed, so that a line may name its file up to the process exit
   // (lines left to the exit, statics). A run reads a handful of paths.
-  static auto* const paths = new std::unordered_set<std::string>();
-  return *paths->insert(path).first;
+  static auto* const kPaths = new std::unordered_set<std::string>();
+  return *kPaths;
 }
+
+const std::string& FileName::intern(const std::string& path) {
+  if (path.empty()) return no_path();
+  return *paths().insert(path).first;
+}
+
+void FileName::forget_paths() { paths().clear(); }
 
 void copy_line(const Line& src, Line& dst, int mark) {
   dst.text = src.text;

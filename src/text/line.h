@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace korvex {
@@ -41,9 +42,15 @@ class FileName {
   // One copy per path: the same path is the same copy.
   friend bool operator==(const FileName& a, const FileName& b) { return a.path_ == b.path_; }
 
+  // Drops the copies of every path, for a process that makes run after run
+  // (a fuzzer) and would otherwise keep every spelling of a path it met. No
+  // line may be left that names one.
+  static void forget_paths();
+
  private:
   static const std::string& no_path();
   static const std::string& intern(const std::string& path);
+  static std::unordered_set<std::string>& paths();
 
   const std::string* path_;
 };

@@ -100,6 +100,23 @@ TEST_F(LineTest, CensusCountsSubstrings) {
   EXPECT_EQ(c.loop_count, 2);
 }
 
+// A line names its file through one copy of the path and holds its remark
+// only when it has one; copies of a line are whole and independent.
+TEST_F(LineTest, FileNamesAndRemarksTravelWithCopies) {
+  Line a;
+  a.file = std::string("rtl/blocks/a_long_module_name.v");
+  a.remark = " why";
+  Line b = a;
+  EXPECT_TRUE(b.file == a.file);
+  EXPECT_EQ(&b.file.str(), &a.file.str());  // the same copy of the path
+  EXPECT_EQ(b.remark, " why");
+  a.remark = "";
+  EXPECT_EQ(a.remark, "");
+  EXPECT_EQ(b.remark, " why");
+  EXPECT_FALSE(FileName("x.v") == FileName("y.v"));
+  EXPECT_TRUE(Line().file.empty());
+}
+
 // The structural checks count the source in the same walk.
 TEST_F(LineTest, ChecksCountLikeTheCensus) {
   const Lines lines = lines_of({"assign a = b;", "LOOP i 0 3", "x = EXPR(i) + HEX(8,2);",
