@@ -38,6 +38,8 @@ TEST_F(ConditionalBlocksTest, Resolution) {
       {"nested undefined left for the final run", kNested, {"A"}, 0,
        {"x", "IFDEF B", "y", "ELSE B", "w", "ENDIF B"}},
       {"nested resolved by its own name", kNested, {"A", "B"}, 0, {"x", "y"}},
+      {"a line holding the drop marker goes too", {"a REMOVE_DEF b", "c", "IFDEF A", "d", "ENDIF A"},
+       {}, 1, {"c"}},
       {"nested in a dropped branch goes whatever its name", kNested, {"B"}, 1, {"z"}},
       {"each ELSE toggles", {"IFDEF A", "a", "ELSE A", "b", "ELSE A", "c", "ENDIF A"}, {"A"}, 1,
        {"a", "c"}},
@@ -87,6 +89,9 @@ TEST_F(ConditionalBlocksTest, Errors) {
        "line 3: ENDIF A\nENDIF does not match IFDEF at line 1\n"},
       {{"IFDEF A", "x", "ENDIF B"}, 325, "line 3: ENDIF B\nENDIF does not match IFDEF at line 0\n"},
       {{"IFDEF A", "x", "IFDEF B", "y"}, 326, "line 3: IFDEF B\nIFDEF  has no ENDIF\n"},
+      // Lines dropped before the block do not move the index it reports.
+      {{"IFDEF B", "gone", "ENDIF B", "a", "IFDEF A", "ELSE B", "ENDIF A"}, 324,
+       "line 6: ELSE B\nELSE does not match IFDEF at line 4\n"},
   };
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);
