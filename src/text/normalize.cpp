@@ -241,7 +241,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       continue;
     }
     if (s.find('\r') != std::string::npos) find_and_replace(s, "\r", "", 0);
-    // A keyword is looked for only when its first capital occurs; `caps` is
+    // A keyword is looked for only when all its capitals occur; `caps` is
     // worked out again after every step that can bring new letters in.
     uint32_t caps = capitals_of(s);
     auto has = [&s, &caps](const Keyword& k) {
