@@ -24,24 +24,11 @@ for f in "$build"/artifacts/*; do
        defects=$((defects + 1)); continue ;;
   esac
   dir=$(mktemp -d "${TMPDIR:-/tmp}/korvex-triage.XXXXXX")
-  opts=$(head -c 1 "$f" | od -An -tu1 | tr -d ' ')
-  tail -c +2 "$f" > "$dir/all"
-  # top.v is everything before the first NUL byte, defs.v everything after.
-  python3 - "$dir" <<'PY'
-import sys
-d = sys.argv[1]
-body = open(d + "/all", "rb").read()
-sep = body.find(b"\0")
-open(d + "/top.v", "wb").write(body if sep < 0 else body[:sep])
-open(d + "/defs.v", "wb").write(b"" if sep < 0 else body[sep + 1:])
-PY
-  args=(top.v defs.v -max_lines 20000)
-  [ $((opts & 1)) -ne 0 ] && args+=(-header)
-  [ $((opts & 2)) -ne 0 ] && args+=(-comp)
-  [ $((opts & 4)) -ne 0 ] && args+=(-o out.v)
-  [ $((opts & 8)) -ne 0 ] && args+=(-d X)
-  [ $((opts & 16)) -ne 0 ] && args+=(-list files.txt)
-  [ $((opts & 32)) -ne 0 ] && args+=(-depfile deps.d)
+  # The run's files and command line, as the harness makes them.
+  mapfile -t args < <("$build/fuzz_split" "$f" "$dir")
+  if [ ${#args[@]} -eq 0 ]; then
+    echo "cannot split $f (is $build/fuzz_split built?)" >&2; exit 2
+  fi
   start=$(date +%s.%N)
   (cd "$dir" && timeout -s KILL "$limit" "$korvex" "${args[@]}" > /dev/null 2> stderr)
   status=$?

@@ -147,13 +147,13 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
   // A resolved block leaves its kept lines in place and marks the others, so
   // the walk goes on with the line after the IFDEF: the kept lines get their
   // own DVAL forms and pending IFDEFs handled like any other line.
-  auto visit = [&](size_t i) {
+  for (size_t i = 0; i < lines.size(); ++i) {
     Line& line = lines[i];
-    if (!all && !line.pending) return;
-    if (!has_capital(line.text)) return;
+    if (!all && !line.pending) continue;
+    if (!has_capital(line.text)) continue;
     if (match(line.text, "IFDEF")) {
       const std::string name = word_after(line.text, "IFDEF ");
-      if (build_only && !match(name, "BUILD")) return;
+      if (build_only && !match(name, "BUILD")) continue;
       if (all) {
         resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0);
       } else if (get_def_index(line, name, table) >= 0) {
@@ -165,26 +165,9 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
     } else if (match(line.text, "DVAL(")) {
       replace_dvals(line, table);
     }
-  };
-  if (settings.VERBOSE) {
-    // The traces show the whole array as blocks are marked.
-    for (size_t i = 0; i < lines.size(); ++i) visit(i);
-    remove_lines(lines, kRemoveDef);
-    print_debug(lines, "insert_defs");
-    return;
   }
-  // The marked lines go in the same walk: a block is marked from its IFDEF
-  // on, so a line the walk has passed is never marked again, and the lines
-  // ahead of the walk are still where the indices say.
-  const std::string marker = kRemoveDef;
-  size_t w = 0;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    visit(i);
-    if (lines[i].text.find(marker) != std::string::npos) continue;
-    if (w != i) lines[w] = std::move(lines[i]);
-    ++w;
-  }
-  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
+  remove_lines(lines, kRemoveDef);
+  if (settings.VERBOSE) print_debug(lines, "insert_defs");
 }
 
 void remove_ifdef_true(Lines& lines, Lines& aside) {

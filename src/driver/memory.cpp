@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <vector>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #ifndef MADV_POPULATE_WRITE
 #define MADV_POPULATE_WRITE 23  // Linux 5.14

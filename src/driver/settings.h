@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "text/keyword.h"
-
 #include "text/line.h"
 
 namespace korvex {

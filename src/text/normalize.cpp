@@ -294,15 +294,8 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     }
     if (!s.empty()) sink.store(rec, std::move(s), consumed);
   }
-  if (rec_stale) {
-    // The end marker takes the record of the last line.
-    const Line& last = sink.last();
-    rec.file = last.file;
-    rec.remark = last.remark;
-    rec.num = last.num;
-    rec.indent = last.indent;
-    rec.pending = 1;
-  }
+  // The end marker takes the record of the last line.
+  if (rec_stale) copy_line(sink.last(), rec, 1);
   sink.store(rec, kEmptyLine, in.size() + 1);
   sink.finish();
   remove_lines(out, kRemoveRemark);

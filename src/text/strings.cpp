@@ -2,7 +2,6 @@
 #include "text/strings.h"
 
 #include <array>
-
 #include <cstring>
 
 namespace korvex {
