@@ -85,12 +85,15 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
   bool changed = false;
   std::vector<int>& found = sub.found;
   get_matched_names(sub.matcher, line.text, found);
+  // Whether `found` lists exactly the names the text holds: until the first
+  // replacement, when the automaton is built.
+  bool exact = sub.matcher.built;
   size_t k = 0;
   while (k < found.size()) {
     const int e = found[k++];
     const Swap& s = sub.table[e];
     // An entry found earlier may have lost its name to an earlier replacement.
-    if (!match(line.text, s.name) || declares(line.text, s.name)) continue;
+    if ((!exact && !match(line.text, s.name)) || declares(line.text, s.name)) continue;
     if (tracing())
       trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
     // A value that holds its own name grows the line at every round.
@@ -98,8 +101,10 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     swap_line_single(line.text, s);
     line.pending = 1;
     changed = true;
+    exact = false;
     if (sub.creates_names(e)) {
       get_matched_names(sub.matcher, line.text, found);
+      exact = sub.matcher.built;
       k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
     }
   }

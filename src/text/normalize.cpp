@@ -189,6 +189,10 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   size_t ignored_count = 0;
   Line rec;  // record k: the statement being built
   bool rec_stale = false;  // the last line took the short way, without `rec`
+  // Whether a statement stored holds the marker of a line that was all
+  // remark: only then is there anything to delete at the end. A statement
+  // without capitals cannot hold it.
+  bool marked = false;
   for (size_t k = 0; k < in.size(); ++k) {
     Line& input = in[k];
     const size_t consumed = k + 1;
@@ -211,12 +215,18 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     rec.remark = std::move(input.remark);
     rec.pending = 1;
 
-    if (match(s, "ENDPARSE")) {
+    // A keyword is looked for only when all its capitals occur; `caps` is
+    // worked out again after every step that can bring new letters in.
+    uint32_t caps = capitals_of(s);
+    auto has = [&s, &caps](const Keyword& k) {
+      return may_hold(caps, k) && s.find(k.text) != std::string::npos;
+    };
+    if (has("ENDPARSE")) {
       if (defmode) linerr(Err::ENDPARSE_IN_DEF, rec);
       unparsed = true;
       continue;
     }
-    if (match(s, "STARTPARSE")) {
+    if (has("STARTPARSE")) {
       if (defmode) linerr(Err::STARTPARSE_IN_DEF, rec);
       unparsed = false;
       continue;
@@ -232,7 +242,10 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       continue;
     }
 
-    if (depth > 0 || s.find('#') != std::string::npos) s = remove_remark(rec, depth);
+    if (depth > 0 || s.find('#') != std::string::npos) {
+      s = remove_remark(rec, depth);
+      caps = capitals_of(s);
+    }
     if (is_plain(s)) {
       // Nothing below can change a line without capitals, "\\", ";;" or a
       // carriage return, except that an empty line gets its marker.
@@ -241,12 +254,6 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       continue;
     }
     if (s.find('\r') != std::string::npos) find_and_replace(s, "\r", "", 0);
-    // A keyword is looked for only when all its capitals occur; `caps` is
-    // worked out again after every step that can bring new letters in.
-    uint32_t caps = capitals_of(s);
-    auto has = [&s, &caps](const Keyword& k) {
-      return may_hold(caps, k) && s.find(k.text) != std::string::npos;
-    };
     for (const Keyword& kw : paren_keywords)
       if (has(kw)) remove_spaces(s, kw.text);
     if (s.empty() || s == " ") {
@@ -282,10 +289,13 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       caps = capitals_of(s);
     }
     if (defmode && has("INCLUDE")) {
+      marked = true;
       sink.leave_input();
       include_file(rec, s, out, ignored, swaps, defmode, cmdfile);
       continue;
     }
+    // The statements below are pieces of `s`: none holds the marker unless it does.
+    if (has(kRemoveRemark)) marked = true;
     std::string piece, rest;
     while (match(s, ";;")) {
       splitstring(s, ";;", piece, rest);
@@ -298,7 +308,8 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   if (rec_stale) copy_line(sink.last(), rec, 1);
   sink.store(rec, kEmptyLine, in.size() + 1);
   sink.finish();
-  remove_lines(out, kRemoveRemark);
+  // The trace of a verbose run shows the removal, whether or not it deletes anything.
+  if (marked || settings.VERBOSE) remove_lines(out, kRemoveRemark);
   if (defmode) {
     check_def_lines(out);
     remove_lines(out, kEmptyLine);

@@ -89,6 +89,13 @@ TEST_F(NormalizeTest, UnparsedRegionsAndRemarkLines) {
   EXPECT_EQ(ignored_[0].text, "EXPR (1) x");
   EXPECT_EQ(ignored_[0].indent, 4);
   EXPECT_EQ(source({"a", "REMOVE_REMARK", "b"}), (V{"a", "b", "__EMPTY_LINE__"}));
+  // Every statement holding the marker goes, wherever it came from: a line
+  // that was all remark, the lines of a block remark, a piece of a split
+  // line, a rewritten ENUM.
+  EXPECT_EQ(source({"a ## note", "## note", "<## x", "y", "z ##> w", "b;; x REMOVE_REMARK y ;;c",
+                    "ENUM REMOVE_REMARK", "d"}),
+            (V{"a ", "__EMPTY_LINE__", " w", "b", "c", " ", "d", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"p", "q"}), (V{"p", "q", "__EMPTY_LINE__"}));
 }
 
 TEST_F(NormalizeTest, DefinitionModeRules) {

@@ -36,6 +36,8 @@ TEST_F(SubstitutionTest, OneRunOverLines) {
       {table_of({{"A", "B"}, {"B", "C"}}), {"A"}, {"C"}},
       // ... an earlier one does not.
       {table_of({{"B", "C"}, {"A", "B"}}), {"A"}, {"B"}},
+      // A name found in the line is lost to an earlier entry's replacement.
+      {table_of({{"A", "x"}, {"AB", "y"}, {"C", "z"}}), {"AB C"}, {"xB z"}},
       // A name made by joining text around a deleted name is caught later.
       {table_of({{"Q", "NULL"}, {"AB", "z"}}), {"AQB"}, {"z"}},
       // The declaring statement keeps its own name but not the others.
