@@ -246,7 +246,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
       s = remove_remark(rec, depth);
       caps = capitals_of(s);
     }
-    if (is_plain(s)) {
+    if (caps == 0 && is_plain(s)) {
       // Nothing below can change a line without capitals, "\\", ";;" or a
       // carriage return, except that an empty line gets its marker.
       if (s.empty() || s == " ") s = kEmptyLine;

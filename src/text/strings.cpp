@@ -2,6 +2,7 @@
 #include "text/strings.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace korvex {
@@ -63,24 +64,42 @@ bool has_capital(const std::string& s) {
 }
 
 uint32_t capitals_of(const std::string& s) {
-  // One table load per byte instead of a test and a shift.
+  // One table load per byte of a word with many capitals.
   static constexpr std::array<uint32_t, 256> kBit = [] {
     std::array<uint32_t, 256> t{};
     for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<size_t>(c)] = 1u << (c - 'A');
     return t;
   }();
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
+  const char* p = s.data();
   const size_t n = s.size();
   uint32_t caps = 0;
-  // A word without capitals, most of a line, costs one test.
+  // A word without capitals, most of a line, costs one test; in a word with
+  // one or two only their lanes are visited, in the others every byte.
+  auto add = [&caps](uint64_t word) {
+    uint64_t lanes = capital_lanes(word);
+    if (lanes == 0) return;
+    const uint64_t rest = lanes & (lanes - 1);
+    if ((rest & (rest - 1)) != 0) {
+      for (int lane = 0; lane < 8; ++lane) caps |= kBit[(word >> (8 * lane)) & 0xff];
+      return;
+    }
+    for (; lanes != 0; lanes &= lanes - 1) {
+      const int lane = std::countr_zero(lanes) / 8;
+      caps |= 1u << (((word >> (8 * lane)) & 0xff) - 'A');
+    }
+  };
   size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    if (capital_lanes(word_at(s.data() + i)) == 0) continue;
-    for (size_t k = i; k < i + 8; ++k) caps |= kBit[p[k]];
+  for (; i + 8 <= n; i += 8) add(word_at(p + i));
+  if (i == n) return caps;
+  if (n < 8) {
+    for (; i < n; ++i) caps |= kBit[static_cast<unsigned char>(p[i])];
+    return caps;
   }
-  // The bytes left, when the last eight bytes hold a capital.
-  if (n >= 8 && i < n && capital_lanes(word_at(s.data() + n - 8)) == 0) return caps;
-  for (; i < n; ++i) caps |= kBit[p[i]];
+  // The last eight bytes, overlapping the words before; where the first
+  // byte is the low one, the bytes already seen are shifted out.
+  uint64_t word = word_at(p + n - 8);
+  if constexpr (std::endian::native == std::endian::little) word >>= 8 * (8 - (n - i));
+  add(word);
   return caps;
 }
 

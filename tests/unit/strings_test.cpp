@@ -72,10 +72,12 @@ TEST(Capitals, OnlyKeywordsWhoseCapitalsAllOccurAreLookedFor) {
   EXPECT_EQ(count_string(""), 0);
 }
 
-// The capitals are found eight bytes at a time: every length, every place of
-// a capital in a word, the bytes next to 'A' and 'Z' and bytes above 127.
+// The capitals are found eight bytes at a time: every length, words with
+// few and with many capitals, every place of a capital in a word, the bytes
+// next to 'A' and 'Z' and bytes above 127.
 TEST(Capitals, WordAtATimeAgreesWithByteByByte) {
-  const char kBytes[] = {'a', '@', 'A', 'M', 'Z', '[', '`', ' ', '\xc1', '\xda', '\x80', '\xff'};
+  const char kBytes[] = {'a', '@', 'A', 'B', 'M', 'Y',    'Z',    '[',
+                         '`', ' ', ' ', ' ', '\xc1', '\xda', '\x80', '\xff'};
   uint32_t seed = 1;
   for (int round = 0; round < 4000; ++round) {
     std::string s(static_cast<size_t>(round % 41), 'x');
