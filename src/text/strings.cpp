@@ -244,6 +244,36 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
     s.resize(w);
     return;
   }
+  if (n == 0 && &to != &s && &from != &s) {
+    // Every occurrence, by a longer text: when they are few and the text's
+    // storage can hold the result, it grows in place, each piece moved once
+    // from the back. The search runs on over the original text.
+    constexpr size_t kFew = 16;
+    size_t at[kFew];
+    size_t count = 0;
+    bool more = false;
+    for (size_t p = pos; p != std::string::npos; p = s.find(from, p + from.size())) {
+      if (count == kFew) {
+        more = true;
+        break;
+      }
+      at[count++] = p;
+    }
+    const size_t delta = to.size() - from.size();
+    const size_t old = s.size();
+    if (!more && old + count * delta <= s.capacity()) {
+      s.resize(old + count * delta);
+      char* d = s.data();
+      size_t end = old;  // the piece after occurrence j ends here
+      for (size_t j = count; j-- > 0;) {
+        const size_t piece = at[j] + from.size();
+        std::memmove(d + piece + (j + 1) * delta, d + piece, end - piece);
+        std::memcpy(d + at[j] + j * delta, to.data(), to.size());
+        end = at[j];
+      }
+      return;
+    }
+  }
   if (n == 0) {
     // Every occurrence is replaced, so the resume point is always just past
     // the inserted text: the search runs on over the original text. The

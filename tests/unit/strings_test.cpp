@@ -31,8 +31,9 @@ TEST(FindAndReplace, ResumesAfterTheInsertedText) {
 }
 
 // Replacing every occurrence works in the text's own storage when the
-// replacement is no longer, and copies back into it when that can hold the
-// result; both must give what building a new text gives.
+// replacement is no longer, or when a few occurrences grow a text that its
+// storage can still hold, and copies back into it otherwise when that can
+// hold the result; all must give what building a new text gives.
 TEST(FindAndReplace, InPlaceMatchesBuildingANewText) {
   auto rebuilt = [](const std::string& s, const std::string& from, const std::string& to) {
     std::string out;
@@ -46,8 +47,14 @@ TEST(FindAndReplace, InPlaceMatchesBuildingANewText) {
     }
     return out + s.substr(last);
   };
-  const std::string texts[] = {"AB", "xABABy", "ABAB_AB_a_longer_text_on_the_heap_ABx", "AAAAAAA",
-                               std::string("A\0BA", 4), "BA"};
+  const std::string texts[] = {"AB",
+                               "xABABy",
+                               "ABAB_AB_a_longer_text_on_the_heap_ABx",
+                               "AAAAAAA",
+                               std::string("A\0BA", 4),
+                               "BA",
+                               std::string(40, 'A'),  // more occurrences than grow in place
+                               std::string(16, 'A') + std::string(60, 'x')};
   const std::string froms[] = {"AB", "A", "AA", "BA"};
   const std::string tos[] = {"", "z", "zz", "zzz", "a_much_longer_replacement_text_"};
   for (const std::string& t : texts)
