@@ -5,6 +5,7 @@
 #include "output/writer.h"
 
 #include <ctime>
+#include <memory>
 
 #include "driver/command_line.h"
 #include "driver/diagnostics.h"
@@ -20,6 +21,20 @@ namespace korvex {
 namespace {
 
 const std::string kFence(66, '-');
+
+// Generated text is sent on in pieces of about this size.
+constexpr size_t kChunk = size_t{1} << 20;
+
+// Made once and never freed, like the lines left to the exit: freeing a
+// block this large after many small ones has the allocator merge them all.
+std::string& output_buffer() {
+  static std::string* const kBuffer = [] {
+    auto b = std::make_unique<std::string>();
+    b->reserve(2 * kChunk);
+    return b.release();
+  }();
+  return *kBuffer;
+}
 
 // Records the written file in a file-list table: the entry whose file-name
 // part equals outname is replaced, else a new entry is added.
@@ -53,6 +68,12 @@ void emit(const std::string& chunk) {
 }
 
 }  // namespace
+
+void prepare_output() {
+  output_buffer();
+  static char file_buffer[1 << 16];
+  settings.outfile.rdbuf()->pubsetbuf(file_buffer, sizeof file_buffer);
+}
 
 std::string get_time() {
   const std::time_t now = std::time(nullptr);
@@ -121,7 +142,10 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
 
   int differences = 0;
   size_t skipped = 0;
+  // The buffer made at the start, room for a piece and a long line after it.
   std::string chunk;
+  chunk.swap(output_buffer());
+  chunk.clear();
   for (size_t i = start; i < lines.size(); ++i) {
     Line& l = lines[i];
     if (match(l.text, "CREATE")) {
@@ -134,7 +158,7 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     if (!settings.COMP) {
       if (l.text != kEmptyLine) chunk += l.text;
       chunk += '\n';
-      if (chunk.size() >= (1u << 20)) {
+      if (chunk.size() >= kChunk) {
         emit(chunk);
         chunk.clear();
       }
@@ -152,6 +176,7 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     }
   }
   if (!settings.COMP) emit(chunk);
+  chunk.swap(output_buffer());
   if (!settings.COMP && settings.OUT) {
     // A disk that is full or a file that cannot be written must not pass
     // for a complete output.

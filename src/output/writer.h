@@ -16,6 +16,12 @@ std::string get_time();
 void insert_header(const std::string& flags, const std::string& parent, Lines& lines,
                    const std::string& source);
 
+// Makes the buffer generated text goes through and gives the output file
+// stream one, when the run starts: a block that large asked for after the
+// passes have freed many small ones would first have the allocator merge
+// every one of them. Without the call they are made when first needed.
+void prepare_output();
+
 // Writes (or compares) the lines; returns the number of differing lines
 // found in compare mode, 0 otherwise. Each written line's text becomes its
 // indented text.

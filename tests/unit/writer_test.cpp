@@ -36,5 +36,32 @@ TEST_F(WriterTest, WrittenLinesKeepTheirIndentedText) {
   EXPECT_EQ(settings.outfiles[0].text, "o.v");
 }
 
+// Generated text goes on in pieces through one buffer kept from call to
+// call: lines across the end of a piece, a line longer than the buffer, and
+// a second file written after the first all come out whole.
+TEST_F(WriterTest, LongOutputsComeOutWhole) {
+  testing::TempDir dir;
+  auto write = [&](const std::string& name, Lines lines) {
+    const std::string path = dir.path() + "/" + name;
+    settings.outname = name;
+    settings.OUT = true;
+    settings.outfile.open(path);
+    print_lines(0, lines, Defs());
+    if (settings.outfile.is_open()) settings.outfile.close();
+    std::ifstream f(path);
+    std::stringstream got;
+    got << f.rdbuf();
+    return got.str();
+  };
+  std::vector<std::string> texts;
+  for (int i = 0; i < 150000; ++i) texts.push_back("assign w" + std::to_string(i) + " = r;");
+  texts.push_back(std::string(size_t{3} << 20, 'x'));
+  texts.push_back("end");
+  std::string want;
+  for (const std::string& t : texts) want += t + "\n";
+  EXPECT_EQ(write("a.v", lines_of(texts)), want);
+  EXPECT_EQ(write("b.v", lines_of({"x", "y"})), "x\ny\n");
+}
+
 }  // namespace
 }  // namespace korvex
