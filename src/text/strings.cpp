@@ -27,42 +27,6 @@ bool check_alpha(std::string s) {
   return false;
 }
 
-namespace {
-
-// The capitals among the eight bytes of x, as the high bit of their lanes: a
-// byte b is a capital when the high bit of its lane is set in each of
-// 127 + ('Z' + 1) - b (b <= 'Z'), b + 127 - ('A' - 1) (b >= 'A') and ~x
-// (b < 128). No lane carries into the next, so every lane is tested on its own.
-uint64_t capital_lanes(uint64_t x) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kLow7 = kOnes * 0x7f;
-  constexpr uint64_t kHigh = kOnes * 0x80;
-  const uint64_t b = x & kLow7;
-  return (kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh;
-}
-
-uint64_t word_at(const char* p) {
-  uint64_t x;
-  std::memcpy(&x, p, 8);
-  return x;
-}
-
-}  // namespace
-
-bool has_capital(const std::string& s) {
-  const char* p = s.data();
-  const size_t n = s.size();
-  if (n < 8) {
-    for (size_t i = 0; i < n; ++i)
-      if (p[i] >= 'A' && p[i] <= 'Z') return true;
-    return false;
-  }
-  for (size_t i = 0; i + 8 <= n; i += 8)
-    if (capital_lanes(word_at(p + i)) != 0) return true;
-  // The last eight bytes, overlapping the words before.
-  return capital_lanes(word_at(p + n - 8)) != 0;
-}
-
 uint32_t capitals_of(const std::string& s) {
   // One table load per byte of a word with many capitals.
   static constexpr std::array<uint32_t, 256> kBit = [] {

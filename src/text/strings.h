@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,8 @@ inline size_t heap_capacity(size_t len) { return ((len + 24) & ~size_t{15}) - 9;
 // The capital letters occurring in `s`, one bit each ('A' is bit 0).
 uint32_t capitals_of(const std::string& s);
 // Whether `s` holds a capital letter: no keyword can occur in it otherwise.
-bool has_capital(const std::string& s);
+// Every pass asks it of every line, so it is made inline.
+inline bool has_capital(const std::string& s);
 bool strcmp(const std::string& a, const std::string& b);  // either contains the other
 bool is_number(const std::string& s);                     // all digits; "" is true
 bool is_neg_number(const std::string& s);                 // "-" then digits; "-" is true
@@ -69,6 +71,39 @@ std::string StringToUpper(std::string s);
 // Whitespace as formatted stream input sees it.
 inline bool is_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The capitals among the eight bytes of x, as the high bit of their lanes: a
+// byte b is a capital when the high bit of its lane is set in each of
+// 127 + ('Z' + 1) - b (b <= 'Z'), b + 127 - ('A' - 1) (b >= 'A') and ~x
+// (b < 128). No lane carries into the next, so every lane is tested on its own.
+inline uint64_t capital_lanes(uint64_t x) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kLow7 = kOnes * 0x7f;
+  constexpr uint64_t kHigh = kOnes * 0x80;
+  const uint64_t b = x & kLow7;
+  return (kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh;
+}
+
+// The eight bytes from p on, as one word.
+inline uint64_t word_at(const char* p) {
+  uint64_t x;
+  std::memcpy(&x, p, 8);
+  return x;
+}
+
+inline bool has_capital(const std::string& s) {
+  const char* p = s.data();
+  const size_t n = s.size();
+  if (n < 8) {
+    for (size_t i = 0; i < n; ++i)
+      if (p[i] >= 'A' && p[i] <= 'Z') return true;
+    return false;
+  }
+  for (size_t i = 0; i + 8 <= n; i += 8)
+    if (capital_lanes(word_at(p + i)) != 0) return true;
+  // The last eight bytes, overlapping the words before.
+  return capital_lanes(word_at(p + n - 8)) != 0;
 }
 
 }  // namespace korvex
