@@ -24,9 +24,7 @@ void count_line(const std::string& line_text, uint32_t caps, cntr& c) {
     caps = capitals_of(t);
     text = &t;
   }
-  auto has = [text, caps](const Keyword& k) {
-    return may_hold(caps, k) && text->find(k.text) != std::string::npos;
-  };
+  auto has = [text, caps](const Keyword& k) { return holds(*text, caps, k); };
   if (has("INCLUDE")) ++c.include_count;
   if (has("GROUP_") ||
       (has("GROUP ") && (has(" is") || has(" inverts") || has(" joins") || has(" extends") ||

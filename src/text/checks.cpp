@@ -26,7 +26,7 @@ namespace {
 
 bool has_paren_keyword(const std::string& text, uint32_t caps = ~0u) {
   for (const Keyword& kw : paren_keywords)
-    if (may_hold(caps, kw) && text.find(kw.text) != std::string::npos) return true;
+    if (holds(text, caps, kw)) return true;
   return false;
 }
 
@@ -101,9 +101,7 @@ void check_lines(const Lines& lines, cntr* census) {
     const uint32_t caps = capitals_of(t);
     if (census) count_line(t, caps, *census);
     if (caps == 0) continue;
-    auto has = [&t, caps](const Keyword& k) {
-      return may_hold(caps, k) && t.find(k.text) != std::string::npos;
-    };
+    auto has = [&t, caps](const Keyword& k) { return holds(t, caps, k); };
     if (has_paren_keyword(t, caps)) {
       check_expr(line);
       check_paren(line);

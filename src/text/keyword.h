@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace korvex {
 
@@ -29,6 +30,12 @@ struct Keyword {
 // cannot occur in a text holding only those capitals.
 inline bool may_hold(uint32_t capitals, const Keyword& k) {
   return (k.capitals & ~capitals) == 0;
+}
+
+// Whether `text`, whose capitals are `capitals` (or more), holds `k`: searched
+// for only when it can.
+inline bool holds(const std::string& text, uint32_t capitals, const Keyword& k) {
+  return may_hold(capitals, k) && text.find(k.text) != std::string::npos;
 }
 
 }  // namespace korvex

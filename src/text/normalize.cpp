@@ -218,9 +218,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     // A keyword is looked for only when all its capitals occur; `caps` is
     // worked out again after every step that can bring new letters in.
     uint32_t caps = capitals_of(s);
-    auto has = [&s, &caps](const Keyword& k) {
-      return may_hold(caps, k) && s.find(k.text) != std::string::npos;
-    };
+    auto has = [&s, &caps](const Keyword& k) { return holds(s, caps, k); };
     if (has("ENDPARSE")) {
       if (defmode) linerr(Err::ENDPARSE_IN_DEF, rec);
       unparsed = true;

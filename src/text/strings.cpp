@@ -188,7 +188,9 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
   // The search resumes at the occurrence's position plus the length of `to`
   // (plus 1 when `to` is empty), whether or not the occurrence was replaced.
   const size_t step = to.empty() ? 1 : to.size();
-  if (n == 0 && to.size() <= from.size() && &to != &s && &from != &s) {
+  // Work in the text's own storage only when `to` and `from` are not the text.
+  const bool apart = &to != &s && &from != &s;
+  if (n == 0 && to.size() <= from.size() && apart) {
     // Every occurrence, by a text no longer than it: the result is built in
     // place, its end never passing the part still to be searched.
     char* d = s.data();
@@ -208,7 +210,7 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
     s.resize(w);
     return;
   }
-  if (n == 0 && &to != &s && &from != &s) {
+  if (n == 0 && apart) {
     // Every occurrence, by a longer text: when they are few and the text's
     // storage can hold the result, it grows in place, each piece moved once
     // from the back. The search runs on over the original text.
