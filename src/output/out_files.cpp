@@ -57,6 +57,10 @@ void set_outfile(Lines& lines) {
       trace("OUTFILE: " + path);
       settings.OUT = true;
     }
+    // The census saw an OUTFILE, but a dropped block or a swap took it away
+    // in this build or file: its text goes where that of a file without one
+    // goes, to standard output, not to the file an earlier one closed.
+    if (!seen) settings.OUT = false;
   }
   remove_lines(lines, "OUTFILE");
 }

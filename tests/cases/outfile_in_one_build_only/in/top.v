@@ -1,0 +1,4 @@
+IFDEF ONE
+OUTFILE one.v
+ENDIF ONE
+module m;
