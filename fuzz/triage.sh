@@ -7,15 +7,20 @@
 # and a fuzzer that was stopped for a while reports the pause as a timeout.
 # Such a find is a defect only when the plain build also runs over LIMIT
 # seconds (default 5), crashes, writes to standard error or ends with a
-# status other than 0 or an error number in use (line errors 300..359 are
-# 44..103 modulo 256, general errors 100..122; a signal shows as 128 + its
-# number, an internal error as 199).
+# status other than 0 or the status of an error of Korvex's table (its number
+# modulo 256; a signal shows as 128 + its number, and the internal error 199
+# counts as a defect).
 # Usage: fuzz/triage.sh BUILD_DIR KORVEX [LIMIT]
 set -u
 build=$(cd "${1:?usage: triage.sh BUILD_DIR KORVEX [LIMIT]}" && pwd)
 korvex=$(readlink -f "${2:?usage: triage.sh BUILD_DIR KORVEX [LIMIT]}")
 limit=${3:-5}
 defects=0
+# The statuses a run may end with: 0 and those of the error table's numbers.
+table="$(dirname "$0")/../src/driver/error_table.h"
+accepted=" 0 $(grep -o 'X([A-Z_0-9]*, *[0-9]*' "$table" | sed 's/.*, *//' | grep -vx 199 |
+  while read -r n; do echo $((n % 256)); done | sort -un | tr '\n' ' ')"
+[ "$accepted" != " 0 " ] || { echo "cannot read the error numbers of $table" >&2; exit 2; }
 for f in "$build"/artifacts/*; do
   [ -f "$f" ] || continue
   case "$(basename "$f")" in
@@ -36,7 +41,7 @@ for f in "$build"/artifacts/*; do
   verdict=ok
   if [ $status -eq 137 ]; then verdict="over ${limit}s"
   elif [ -s "$dir/stderr" ]; then verdict="wrote to standard error"
-  elif ! { [ $status -eq 0 ] || { [ $status -ge 44 ] && [ $status -le 122 ]; }; }; then
+  elif [[ "$accepted" != *" $status "* ]]; then
     verdict="status $status"
   fi
   [ "$verdict" = ok ] || defects=$((defects + 1))
