@@ -24,25 +24,19 @@ int members_of(const Group& g) {
   return g.member_count < n ? g.member_count : n;
 }
 
-// Reads an index selector's content: blanks, an optional sign, digits,
-// blanks. Anything else is malformed.
-bool read_index(const std::string& s, long long& k) {
+// Reads an index selector's content as a decimal integer: leading blanks,
+// an optional sign, then the leading digits; what follows them is not read,
+// and no digits give 0 (so [i] is member 0 and [2-1] member 2).
+long long read_index(const std::string& s) {
   size_t i = 0;
   while (i < s.size() && is_space(s[i])) ++i;
   bool neg = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
-  const size_t digits = i;
   long long v = 0;
-  while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
     if (v < INT_MAX) v = v * 10 + (s[i] - '0');
-    ++i;
-  }
-  if (i == digits) return false;
-  while (i < s.size() && is_space(s[i])) ++i;
-  if (i != s.size()) return false;
   if (v > INT_MAX) v = INT_MAX;
-  k = neg ? -v : v;
-  return true;
+  return neg ? -v : v;
 }
 
 }  // namespace
@@ -146,10 +140,7 @@ bool get_member_index(const Line& line, const Group& group, const std::string& r
   find_and_replace(after, "]", ")", 0);
   const std::string content = get_paren(line, after, 1);
   selector = open + content + "]";
-  if (!read_index(content, k)) {
-    k = -1;  // malformed: selects nothing
-    return true;
-  }
+  k = read_index(content);  // a negative index selects nothing
   const int count = members_of(group);
   if (k >= count) linerr(Err::GROUP_INDEX, line, k, group.member_count);
   return true;

@@ -57,8 +57,10 @@ TEST_F(GroupTable, SelectorsPickMembersAndAreRemoved) {
       {"a GROUP_axi[0].IN", {}, "a GROUP_axi"},
       {"a GROUP_axi[ +3 ]", {3}, "a GROUP_axi"},
       {"a GROUP_axi[-1]", {}, "a GROUP_axi"},
-      {"a GROUP_axi[i]", {}, "a GROUP_axi"},
-      {"a GROUP_axi[1+1]", {}, "a GROUP_axi"},
+      {"a GROUP_axi[-x]", {0}, "a GROUP_axi"},
+      {"a GROUP_axi[i]", {0}, "a GROUP_axi"},
+      {"a GROUP_axi[1+1]", {1}, "a GROUP_axi"},
+      {"a GROUP_axi[ 2x ]", {2}, "a GROUP_axi"},
   };
   for (const Case& c : cases) {
     std::string ref = c.ref;

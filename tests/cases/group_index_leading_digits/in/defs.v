@@ -1,0 +1,5 @@
+GROUP x is {
+  p 3 input
+  q 2 output
+  r 1 inout
+}
