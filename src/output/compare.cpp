@@ -32,13 +32,17 @@ void print_comp(int differences) {
   if (differences == 0) {
     msg = "Korvex compare succeeded! \n";
   } else {
-    if (settings.cmpfile.is_open()) {
+    // A report that could not be opened for writing holds none of this run's
+    // entries: whatever the path holds (an old report, a directory) is not
+    // shown as if it were the report.
+    const bool written = settings.cmpfile.is_open();
+    if (written) {
       settings.cmpfile.close();
       if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
     }
     msg = "Korvex compare failed! \n\nCompare errors:\n";
     std::ifstream in(kDiffFileName, std::ios::binary);
-    if (!in.is_open()) generr(Err::FILE_OPEN, kDiffFileName);
+    if (!written || !in.is_open()) generr(Err::FILE_OPEN, kDiffFileName);
     std::string line;
     // At most the first 20 report lines (five entries); a read that meets
     // the end of a shorter report adds one more empty line.
