@@ -69,6 +69,16 @@ struct Substitution {
     set_name_matcher(matcher, names);
   }
 
+  // The trace names every entry once, in table order, while the first line
+  // is worked on: each entry just before what is found of it there.
+  int announced = -1;
+  void announce(int upto) {
+    for (; announced < upto; ++announced) {
+      const Swap& s = table[static_cast<size_t>(announced + 1)];
+      trace("Starting swap " + s.name + " -> " + s.value);
+    }
+  }
+
   bool creates_names(int e) {
     if (creates[e] < 0) {
       creates[e] = 0;
@@ -94,8 +104,10 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     const Swap& s = sub.table[e];
     // An entry found earlier may have lost its name to an earlier replacement.
     if ((!exact && !match(line.text, s.name)) || declares(line.text, s.name)) continue;
-    if (tracing())
+    if (tracing()) {
+      if (index == 0) sub.announce(e);
       trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+    }
     // A value that holds its own name grows the line at every round.
     check_replace_size(line, line.text, s.name, s.value == "NULL" ? 0 : s.value.size());
     swap_line_single(line.text, s);
@@ -160,13 +172,12 @@ int insert_swaps(Lines& lines, const Swaps& table, int all) {
   for (size_t i = 0; i < lines.size(); ++i) {
     Line& line = lines[i];
     if (!all && !line.pending) continue;
-    if (i == 0 && tracing())
-      for (const Swap& s : table) trace("Starting swap " + s.name + " -> " + s.value);
     if (!sub) sub.emplace(table);
     // Most lines hold no name's first byte: nothing to test further.
-    if (!may_hold_name(sub->matcher, line.text)) continue;
-    if (match(line.text, "CHECK") || is_marker_text(line.text)) continue;
-    if (swap_one_line(line, static_cast<int>(i), *sub)) any = true;
+    if (may_hold_name(sub->matcher, line.text) && !match(line.text, "CHECK") &&
+        !is_marker_text(line.text) && swap_one_line(line, static_cast<int>(i), *sub))
+      any = true;
+    if (i == 0 && tracing()) sub->announce(static_cast<int>(table.size()) - 1);
   }
   if (tracing() && !any) trace("No swaps found");
   if (tracing() && any) print_debug(lines, "insert_swaps");

@@ -142,7 +142,7 @@ TEST_F(SubstitutionTest, TraceLines) {
   Defs defs;
   set_defs(lines_of({"DEFINE A"}), defs, {Def{"X", true, false, true}});
   Swaps t;
-  set_swaps(lines_of({"SWAP.GLOBAL W 8"}), t, 0);
+  set_swaps(lines_of({"SWAP.GLOBAL W 8", "SWAP Z 2"}), t, 0);
   Lines l = lines_of({"W a", "b"});
   insert_swaps(l, t, 0);
   insert_swaps(l, t, 0);
@@ -151,14 +151,15 @@ TEST_F(SubstitutionTest, TraceLines) {
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text,
             "Total of 3 defs: \nDef (global) 0: X\nDef 1: TRUE\nDef 2: A\n\n"
-            "Total of 3 swaps: \nSwap 0: BUILD_NUM -> 0\nSwap 1: VERSION -> 1.2\n"
-            "Swap (global) 2: W -> 8\n\n"
+            "Total of 4 swaps: \nSwap 0: BUILD_NUM -> 0\nSwap 1: VERSION -> 1.2\n"
+            "Swap (global) 2: W -> 8\nSwap 3: Z -> 2\n\n"
+            // Each entry is named just before what is found of it in the first line.
             "Starting swap BUILD_NUM -> 0\nStarting swap VERSION -> 1.2\nStarting swap W -> 8\n"
-            "found W in line 0: W a\n"
+            "found W in line 0: W a\nStarting swap Z -> 2\n"
             "---------- print debug start ---------- insert_swaps\n8 a\nb\n"
             "---------- print debug end ---------- insert_swaps\n\n"
             "Starting swap BUILD_NUM -> 0\nStarting swap VERSION -> 1.2\nStarting swap W -> 8\n"
-            "No swaps found\n");
+            "Starting swap Z -> 2\nNo swaps found\n");
 }
 
 }  // namespace
