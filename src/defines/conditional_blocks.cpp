@@ -146,27 +146,45 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
   }
   // A resolved block leaves its kept lines in place and marks the others, so
   // the walk goes on with the line after the IFDEF: the kept lines get their
-  // own DVAL forms and pending IFDEFs handled like any other line.
-  for (size_t i = 0; i < lines.size(); ++i) {
+  // own DVAL forms and pending IFDEFs handled like any other line. A block
+  // only ever marks lines from its IFDEF on, so a line the walk has passed is
+  // final: unless the array is traced line by line, the marked lines are
+  // deleted in the same walk.
+  const bool compact = !settings.VERBOSE;
+  const size_t n = lines.size();
+  size_t w = 0;
+  for (size_t i = 0; i < n; ++i) {
     Line& line = lines[i];
-    if (!all && !line.pending) continue;
-    if (!has_capital(line.text)) continue;
-    if (match(line.text, "IFDEF")) {
-      const std::string name = word_after(line.text, "IFDEF ");
-      if (build_only && !match(name, "BUILD")) continue;
-      if (all) {
-        resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0);
-      } else if (get_def_index(line, name, table) >= 0) {
-        // A TRUE(...) condition is decided again, as every lookup decides it.
-        const bool decided = !match(name, "TRUE(");
-        resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0,
-                      decided ? &name : nullptr);
+    bool capital = has_capital(line.text);
+    if (capital && (all || line.pending)) {
+      if (match(line.text, "IFDEF")) {
+        const std::string name = word_after(line.text, "IFDEF ");
+        if (build_only && !match(name, "BUILD")) {
+          // left for the define pass
+        } else if (all) {
+          resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0);
+        } else if (get_def_index(line, name, table) >= 0) {
+          // A TRUE(...) condition is decided again, as every lookup decides it.
+          const bool decided = !match(name, "TRUE(");
+          resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0,
+                        decided ? &name : nullptr);
+        }
+        capital = true;
+      } else if (match(line.text, "DVAL(")) {
+        replace_dvals(line, table);
+        capital = has_capital(line.text);
       }
-    } else if (match(line.text, "DVAL(")) {
-      replace_dvals(line, table);
     }
+    if (!compact) continue;
+    if (capital && line.text.find(kRemoveDef) != std::string::npos) continue;
+    if (w != i) lines[w] = std::move(line);
+    ++w;
   }
-  remove_lines(lines, kRemoveDef);
+  if (compact) {
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
+  } else {
+    remove_lines(lines, kRemoveDef);
+  }
   if (settings.VERBOSE) print_debug(lines, "insert_defs");
 }
 
