@@ -148,9 +148,9 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
   // the walk goes on with the line after the IFDEF: the kept lines get their
   // own DVAL forms and pending IFDEFs handled like any other line. A block
   // only ever marks lines from its IFDEF on, so a line the walk has passed is
-  // final: unless the array is traced line by line, the marked lines are
-  // deleted in the same walk.
-  const bool compact = !settings.VERBOSE;
+  // final: unless the trace shows the array as each block is resolved, the
+  // marked lines are deleted in the same walk.
+  const bool compact = !tracing();
   const size_t n = lines.size();
   size_t w = 0;
   for (size_t i = 0; i < n; ++i) {

@@ -57,10 +57,20 @@ TEST_F(ConditionalBlocksTest, Resolution) {
        {"IFDEF TRUE(W>2)", "k", "ENDIF TRUE(W>2)"}, {"TRUE"}, 0,
        {"IFDEF TRUE(W>2)", "k", "ENDIF TRUE(W>2)"}},
   };
+  testing::TempDir dir;
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);
     insert_defs(l, defs_of(c.defined), c.all, 0);
     EXPECT_EQ(texts_of(l), c.out) << c.what;
+    // Traced, the pass keeps the marked lines to the end of its walk: the
+    // result is the same.
+    settings.DEBUG = settings.VERBOSE = true;
+    settings.debugfile.open(dir.path() + "/korvex.dbg");
+    l = lines_of(c.in);
+    insert_defs(l, defs_of(c.defined), c.all, 0);
+    EXPECT_EQ(texts_of(l), c.out) << c.what << " (traced)";
+    settings.debugfile.close();
+    settings.DEBUG = settings.VERBOSE = false;
   }
 }
 
