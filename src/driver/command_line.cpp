@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "driver/diagnostics.h"
@@ -97,6 +98,7 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   for (int i = 1; i < argc; ++i) flags += std::string(argv[i]) + " ";
 
   int positional = 0;
+  bool report_made = false;  // "-comp" made the compare report
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string {
@@ -141,6 +143,13 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       settings.GUI = true;
     } else if (arg == "-comp") {
       settings.COMP = true;
+      // A report that is not there yet is made at once; one that is there is
+      // emptied once the run's own files are named, after the walk.
+      std::error_code ec;
+      if (!report_made && !std::filesystem::exists(kDiffFileName, ec)) {
+        std::ofstream(kDiffFileName, std::ios::out | std::ios::binary);
+        report_made = true;
+      }
     } else if (arg == "-header") {
       settings.HEADER = true;
     } else if (arg == "-header_remark") {
@@ -171,6 +180,17 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     }
   }
 
+  if (settings.COMP) {
+    // The compare report is emptied once the run's files are named, so that
+    // a source or definition file of that name is never truncated. One this
+    // run made cannot be either.
+    if (!report_made &&
+        (same_file(kDiffFileName, source) ||
+         (positional >= 2 && !definition.empty() && same_file(kDiffFileName, definition))))
+      generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
+    settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+  }
+
   if (positional >= 1) settings.srcpath = locate(source);
   if (positional >= 2 && !definition.empty()) settings.defpath = locate(definition);
 
@@ -196,15 +216,6 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     settings.GUI = true;
     print_help();
     return std::nullopt;
-  }
-
-  if (settings.COMP) {
-    // The compare report is opened once the run's files are known, so that
-    // a source or definition file of that name is never truncated.
-    if (same_file(kDiffFileName, source) ||
-        (positional >= 2 && !definition.empty() && same_file(kDiffFileName, definition)))
-      generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
-    settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
   }
 
   if (settings.DEBUG) {

@@ -27,7 +27,10 @@ int run(int argc, const char* const* argv) {
   const Lines forwarded;
   std::string source, definition;
   const auto flags = parse_flags(argc, argv, source, definition, cmd_defs);
-  if (!flags) return 0;
+  if (!flags) {
+    open_deferred_output();  // the help run reads no file: its -o file is emptied
+    return 0;
+  }
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
   print_filelist(settings.filelist, settings.outfiles, false);
   if (settings.COMP) print_comp(differences);
