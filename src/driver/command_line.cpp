@@ -54,6 +54,9 @@ void print_help() { print_msg(get_version() + "\n" + get_help()); }
 
 void open_debug() {
   settings.DEBUG = true;
+  // A second -debug starts the trace again; opening the open stream would
+  // fail it and lose the rest of the trace.
+  if (settings.debugfile.is_open()) settings.debugfile.close();
   settings.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
   trace(get_version());
 }
