@@ -158,18 +158,18 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
     bool capital = has_capital(line.text);
     if (capital && (all || line.pending)) {
       if (match(line.text, "IFDEF")) {
+        // The build selection leaves blocks other than BUILD ones to the define pass.
         const std::string name = word_after(line.text, "IFDEF ");
-        if (build_only && !match(name, "BUILD")) {
-          // left for the define pass
-        } else if (all) {
-          resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0);
-        } else if (get_def_index(line, name, table) >= 0) {
+        const int at = static_cast<int>(i);
+        const bool considered = !build_only || match(name, "BUILD");
+        if (considered && all) {
+          resolve_block(at, lines, table, false, all, build_only != 0);
+        } else if (considered && get_def_index(line, name, table) >= 0) {
           // A TRUE(...) condition is decided again, as every lookup decides it.
           const bool decided = !match(name, "TRUE(");
-          resolve_block(static_cast<int>(i), lines, table, false, all, build_only != 0,
-                        decided ? &name : nullptr);
+          resolve_block(at, lines, table, false, all, build_only != 0, decided ? &name : nullptr);
         }
-        capital = true;
+        capital = true;  // the IFDEF line, or the marker that replaced it
       } else if (match(line.text, "DVAL(")) {
         replace_dvals(line, table);
         capital = has_capital(line.text);

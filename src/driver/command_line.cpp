@@ -149,7 +149,7 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       // A report that is not there yet is made at once; one that is there is
       // emptied once the run's own files are named, after the walk.
       std::error_code ec;
-      if (!report_made && !std::filesystem::exists(kDiffFileName, ec)) {
+      if (!std::filesystem::exists(kDiffFileName, ec)) {
         std::ofstream(kDiffFileName, std::ios::out | std::ios::binary);
         report_made = true;
       }
