@@ -126,7 +126,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       const std::string v = value();
       settings.OUTDFLAG = true;
       settings.outdir_base = v;
-      if (!dir_exists(v, 1) && makedir(v) != 0) generr(Err::OUTPUT_DIR_CREATE, v);
+      if (!settings.LINT && !dir_exists(v, 1) && makedir(v) != 0)
+        generr(Err::OUTPUT_DIR_CREATE, v);
       settings.outdir_base += "/";
     } else if (arg == "-I") {
       const std::string v = fix_slash(value());
@@ -153,6 +154,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         std::ofstream(kDiffFileName, std::ios::out | std::ios::binary);
         report_made = true;
       }
+    } else if (arg == "-lint") {
+      settings.LINT = true;
     } else if (arg == "-header") {
       settings.HEADER = true;
     } else if (arg == "-header_remark") {
@@ -203,13 +206,16 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       if (positional >= 1) note_file_read(source);
       if (positional >= 2 && !definition.empty()) note_file_read(definition);
       check_not_input(path);
-      settings.outfile_path = path;
       // Only checked here: it is truncated at its first write, when every
-      // included file is known (open_deferred_output).
-      std::ofstream probe(path, std::ios::out | std::ios::app | std::ios::binary);
-      if (!probe.is_open()) generr(Err::OUTPUT_OPEN, path);
-      settings.outfile_deferred = true;
-      note_file_written(path);
+      // included file is known (open_deferred_output). A lint run writes
+      // nothing to it.
+      if (!settings.LINT) {
+        settings.outfile_path = path;
+        std::ofstream probe(path, std::ios::out | std::ios::app | std::ios::binary);
+        if (!probe.is_open()) generr(Err::OUTPUT_OPEN, path);
+        settings.outfile_deferred = true;
+        note_file_written(path);
+      }
     }
     trace("OUTFILE: " + path);
   }

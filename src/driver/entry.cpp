@@ -11,6 +11,7 @@
 #include "driver/command_line.h"
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
+#include "driver/lint_run.h"
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "output/compare.h"
@@ -30,6 +31,13 @@ int run(int argc, const char* const* argv) {
   if (!flags) {
     open_deferred_output();  // the help run reads no file: its -o file is emptied
     return 0;
+  }
+  if (settings.LINT) {
+    const int status = run_lint(*flags, source, definition, cmd_defs);
+    if (settings.debugfile.is_open()) settings.debugfile.close();
+    if (!settings.depfile.empty() && (status == 0 || status == error_def(Err::LINT_HAZARDS).number))
+      write_depfile(settings.depfile);
+    return status;
   }
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
   print_filelist(settings.filelist, settings.outfiles, false);
@@ -53,6 +61,7 @@ int run(int argc, const char* const* argv) {
 }
 
 int report(const KorvexError& e) {
+  if (settings.LINT) return report_lint_error(e);
   print_msg(e.message);
   return e.number;
 }

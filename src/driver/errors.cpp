@@ -38,14 +38,18 @@ std::string error_text(Err e, const std::vector<std::string>& args) {
 
 void generr_str(int code, const std::string& text) {
   const int number = 100 + code;
-  throw KorvexError(number, "Korvex General error " + std::to_string(number) + "\n" +
-                                treeout() + text + "\n");
+  throw KorvexError(number,
+                    "Korvex General error " + std::to_string(number) + "\n" + treeout() + text +
+                        "\n",
+                    text);
 }
 
 void linerr_str(int code, const Line& line, const std::string& text) {
   const int number = 300 + code;
-  throw KorvexError(number, "Korvex Line error " + std::to_string(number) + "\n" +
-                                get_linerr_str(line, text));
+  throw KorvexError(number,
+                    "Korvex Line error " + std::to_string(number) + "\n" +
+                        get_linerr_str(line, text),
+                    text, line.file, line.num);
 }
 
 }  // namespace korvex

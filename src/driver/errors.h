@@ -41,12 +41,22 @@ std::string error_text(Err e, const std::vector<std::string>& args);
 // exactly as print_msg() is to print it.
 class KorvexError : public std::exception {
  public:
-  KorvexError(int number, std::string message)
-      : number(number), message(std::move(message)) {}
+  KorvexError(int number, std::string message, std::string text = "", std::string file = "",
+              int line = 0)
+      : number(number),
+        message(std::move(message)),
+        text(std::move(text)),
+        file(std::move(file)),
+        line(line) {}
   const char* what() const noexcept override { return message.c_str(); }
 
   int number;
   std::string message;
+  // The message without its frame, and for a line error the line it names
+  // (its file as read and its number), for reports that frame it otherwise.
+  std::string text;
+  std::string file;
+  int line;
 };
 
 // Reporters: build the message around `text` and throw. `code` is the number

@@ -38,6 +38,10 @@ struct Settings {
   bool GUI = false;
   bool COMP = false;
   bool HEADER = false;
+  // -lint: the run reads and processes everything but writes no generated
+  // text, makes no output file or directory and no per-file list; the
+  // hazard report is printed instead.
+  bool LINT = false;
   std::string HEADER_REM = "//";
   bool OUTFLAG = false;   // -o given: OUTFILE statements are ignored
   bool OUT = false;       // generated text goes to outfile (else standard output)

@@ -30,7 +30,8 @@ void set_outdir(Lines& lines) {
     seen = true;
     settings.outdir = argument_of(line.text, "OUTDIR");
     const std::string dir = settings.outdir_base + settings.outdir;
-    if (!dir_exists(dir, 1) && makedir(dir) != 0) linerr(Err::OUTDIR_CREATE, line, settings.outdir);
+    if (!settings.LINT && !dir_exists(dir, 1) && makedir(dir) != 0)
+      linerr(Err::OUTDIR_CREATE, line, settings.outdir);
     trace("OUTDIR: " + settings.outdir);
     settings.outdir += "/";
   }
@@ -46,7 +47,9 @@ void set_outfile(Lines& lines) {
       seen = true;
       settings.outname = argument_of(line.text, "OUTFILE");
       const std::string path = settings.outdir_base + settings.outdir + settings.outname;
-      if (!settings.COMP) {
+      if (settings.LINT) {
+        check_not_input(path);
+      } else if (!settings.COMP) {
         check_not_input(path);
         if (settings.outfile.is_open()) settings.outfile.close();
         settings.outfile_path = path;

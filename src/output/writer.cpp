@@ -129,6 +129,9 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     record(settings.local_outfiles, entry, level);
   }
 
+  // A lint run writes no generated text; the lines only keep their indent.
+  if (settings.LINT && !settings.COMP) return 0;
+
   size_t start = 0;
   if (settings.COMP && settings.HEADER) {
     const std::string fence = settings.HEADER_REM + kFence;
