@@ -100,6 +100,11 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   std::string flags;
   for (int i = 1; i < argc; ++i) flags += std::string(argv[i]) + " ";
 
+  // -lint changes what other options do (-comp, -o, -od write nothing), so
+  // it counts wherever it stands on the line.
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "-lint") settings.LINT = true;
+
   int positional = 0;
   bool report_made = false;  // "-comp" made the compare report
   for (int i = 1; i < argc; ++i) {
@@ -146,6 +151,7 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     } else if (arg == "-gui") {
       settings.GUI = true;
     } else if (arg == "-comp") {
+      if (settings.LINT) continue;  // a lint run compares nothing and makes no report
       settings.COMP = true;
       // A report that is not there yet is made at once; one that is there is
       // emptied once the run's own files are named, after the walk.
@@ -155,7 +161,6 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         report_made = true;
       }
     } else if (arg == "-lint") {
-      settings.LINT = true;
     } else if (arg == "-header") {
       settings.HEADER = true;
     } else if (arg == "-header_remark") {

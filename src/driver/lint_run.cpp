@@ -17,6 +17,7 @@
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "lint/lint_report.h"
+#include "output/depfile.h"
 #include "output/file_list.h"
 #include "text/paths.h"
 #include "text/strings.h"
@@ -133,6 +134,10 @@ LintError dry_run(const std::string& flags, const std::string& source,
     try {
       create(flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
       print_filelist(settings.filelist, settings.outfiles, false);
+      // The -o file a run would empty at its first write, once every input
+      // is known.
+      if (settings.OUTFLAG && settings.outname != "STDO")
+        check_not_input(settings.outdir_base + settings.outname);
     } catch (const BigIntegerError& e) {
       generr(Err::ARITHMETIC, std::string(e.what()));
     } catch (const std::bad_alloc&) {

@@ -227,7 +227,14 @@ int source_passes(FileRun& r, int b) {
   /* 20 */ if (sc.create_count > 0)
              differences += insert_create(r.flags, r.level, r.source, s, *r.cmd_defs, r.swaps,
                                           r.defs, r.loops, b);
-  /* 21 */ if (dc.list_count > 0 && !settings.LINT) print_filelist(r.filelist_name, settings.local_outfiles, true);
+  /* 21 */ if (dc.list_count > 0) {
+             if (settings.LINT) {  // the list a run would write
+               if (!r.filelist_name.empty() && settings.outname != "STDO")
+                 check_not_input(r.filelist_name);
+             } else {
+               print_filelist(r.filelist_name, settings.local_outfiles, true);
+             }
+           }
   return differences;
 }
 

@@ -259,7 +259,9 @@ const char* keyword_mend(HazardCategory c) {
     case HazardCategory::kKeywordInComment:
       return "write it in lower case or keep the line in an unparsed region (ENDPARSE ... "
              "STARTPARSE)";
-    case HazardCategory::kKeywordInString: return kUnparsed;
+    case HazardCategory::kKeywordInString:
+      return "split the string in two joined by a concatenation, or keep the line in an "
+             "unparsed region (ENDPARSE ... STARTPARSE)";
     default:
       return "write it in lower case, or open the statement with it";
   }

@@ -1,0 +1,2 @@
+parameter VERSION = 3;
+// built by Korvex VERSION
