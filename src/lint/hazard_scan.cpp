@@ -330,6 +330,15 @@ class Scanner {
     RemarkWalker walker(file);
     LineText l;
     while (walker.next(l)) line(l);
+    // A file that holds no directive and gets no name from a definition
+    // cannot mean a built-in swap either: every VERSION and BUILD_NUM in it
+    // is plain text that the run replaces.
+    if (!korvex_seen_ && swaps_.empty() && names_.groups.empty() && role_ == FileRole::kSource) {
+      out_.insert(out_.end(), unmeant_.begin(), unmeant_.end());
+      std::stable_sort(out_.begin(), out_.end(), [](const Hazard& a, const Hazard& b) {
+        return a.line != b.line ? a.line < b.line : a.col < b.col;
+      });
+    }
     return std::move(out_);
   }
 
@@ -338,7 +347,15 @@ class Scanner {
     out_.push_back({l.number, static_cast<int>(p) + 1, c, std::move(text)});
   }
 
+  // The hazards of a line, in the order of their columns.
   void line(const LineText& l) {
+    const size_t first = out_.size();
+    line_body(l);
+    std::stable_sort(out_.begin() + static_cast<long>(first), out_.end(),
+                     [](const Hazard& a, const Hazard& b) { return a.col < b.col; });
+  }
+
+  void line_body(const LineText& l) {
     if (l.removed) return;
     const std::string& s = l.text;
     const bool caps = has_capital(s);
@@ -390,8 +407,16 @@ class Scanner {
       } else {
         const std::string& raw = l.raw;
         const size_t q = p + 2;
-        if (q < raw.size() && (std::isdigit(static_cast<unsigned char>(raw[q])) ||
-                               raw[q] == '[' || raw[q] == '(')) {
+        size_t r = q;
+        while (r < raw.size() && blank(raw[r])) ++r;
+        // ##1, ##[1:3], ##(N), ##DELAY, ## 2: a cycle delay; a Korvex remark
+        // leaves a blank after the marks and goes on with words.
+        const bool delay =
+            (q < raw.size() && (ident_char(raw[q]) || raw[q] == '[' || raw[q] == '(')) ||
+            (r > q && r < raw.size() &&
+             (std::isdigit(static_cast<unsigned char>(raw[r])) || raw[r] == '['));
+        if (!delay) korvex_seen_ = true;
+        if (delay) {
           add(l, p, HazardCategory::kRemarkMarker,
               "## before a delay is read as a Korvex remark: the rest of the line is cut; write "
               "#CONST(#) for a cycle delay (#CONST(#)1)");
@@ -442,8 +467,11 @@ class Scanner {
     const char before = p > 0 ? s[p - 1] : ' ';
     const char after = p + len < s.size() ? s[p + len] : ' ';
     const std::string_view word = k.word.text;
-    bool in_word = ident_char(before) || ident_char(after);
+    // A name after a backtick is a Verilog macro: `CHECK(x) is no directive.
+    const bool macro = before == '`';
+    bool in_word = ident_char(before) || ident_char(after) || macro;
     bool directive = false;
+    bool builtin_reported = false;
     std::string effect = k.effect;
     switch (k.form) {
       case KeywordForm::kStatement: {
@@ -473,7 +501,7 @@ class Scanner {
           // makes the literal's digits.
           const bool literal = p >= 2 && s[p - 2] == '\'' &&
                                std::string_view("bBoOdDhH").find(before) != std::string_view::npos;
-          in_word = ident_char(before) && !literal;
+          in_word = (ident_char(before) && !literal) || macro;
         }
         directive = paren && !in_word;
         if (directive && (word == "EXPR" || word == "LOG2") && misleading_order(s, q, word == "LOG2"))
@@ -492,9 +520,20 @@ class Scanner {
         effect = "read as a group reference to a group that is not declared: the run stops "
                  "(error 308)";
         break;
-      case KeywordForm::kPorts:
-        directive = c == kCode && !in_word;
+      case KeywordForm::kPorts: {
+        // Only in a port list, (PORTS) or beside other ports, does the pass
+        // fill it in; anywhere else the line is taken for one and changed.
+        size_t b = p;
+        while (b > 0 && blank(s[b - 1])) --b;
+        const size_t a = skip_blanks(s, p + len);
+        const bool in_list = b > 0 && (s[b - 1] == '(' || s[b - 1] == ',') && a < s.size() &&
+                             (s[a] == ')' || s[a] == ',');
+        directive = c == kCode && !in_word && in_list;
+        if (!in_word && c == kCode && !in_list)
+          effect = "read as a PORTS statement outside a module's port list: the line takes the "
+                   "names of the port declarations after it";
         break;
+      }
       case KeywordForm::kBuiltin: {
         // Like a user swap, a built-in one is joined to other text with "_"
         // on purpose (out_BUILD_NUM.v), except VERSION in Verilog text, a
@@ -503,11 +542,17 @@ class Scanner {
         auto joins = [strict](char ch) {
           return strict ? ident_char(ch) : std::isalnum(static_cast<unsigned char>(ch)) != 0;
         };
-        in_word = joins(before) || joins(after);
+        in_word = joins(before) || joins(after) || macro;
         directive = !in_word;
-        if (directive && c == kCode && declared_name(s, p, len)) {
+        // In Verilog code 1.2 makes no sense as a name or a value: VERSION
+        // is meant in comments, strings and directive statements only.
+        const bool misplaced_version = strict && c == kCode;
+        if (directive && c == kCode && (misplaced_version || declared_name(s, p, len))) {
+          builtin_reported = true;
           add(l, p, HazardCategory::kBuiltinSwap,
-              std::string(k.word.text) + " where Verilog names what it declares or sets is " +
+              std::string(k.word.text) +
+                  (misplaced_version ? " in Verilog code is "
+                                     : " where Verilog names what it declares or sets is ") +
                   k.effect + "; rename the identifier");
         }
         break;
@@ -517,7 +562,14 @@ class Scanner {
             std::string(k.word.text) + " " + k.effect + "; rename it");
         return;
     }
-    if (directive) return;
+    if (directive) {
+      if (k.form != KeywordForm::kBuiltin) korvex_seen_ = true;
+      else if (!builtin_reported) unmeant_.push_back({l.number, static_cast<int>(p) + 1,
+                                               HazardCategory::kBuiltinSwap,
+                                               std::string(k.word.text) + " in a file without directives is " +
+                                                   k.effect + "; write it in lower case"});
+      return;
+    }
     HazardCategory cat = c == kString    ? HazardCategory::kKeywordInString
                          : c == kComment ? HazardCategory::kKeywordInComment
                          : in_word       ? HazardCategory::kKeywordInWord
@@ -557,11 +609,13 @@ class Scanner {
         if (s[i] == ')') --depth;
       }
       const bool glued = !blank(before) && q > 0 && !opens_directive(s, q);
+      const bool first = skip_blanks(s, 0) == q;  // a line of ";;" vanishes
       const char* why = c == kString    ? "in a string"
                         : c == kComment ? "in a comment"
                         : depth > 0     ? "inside parentheses"
                         : adjacent      ? "next to another semicolon"
                         : glued         ? "right after Verilog text"
+                        : first         ? "at the start of the line"
                                         : nullptr;
       if (why == nullptr) continue;
       add(l, q, HazardCategory::kStatementSplit,
@@ -722,6 +776,8 @@ class Scanner {
   std::vector<Block> loops_;
   std::vector<Hazard> out_;
   bool unparsed_ = false;
+  bool korvex_seen_ = false;      // the file holds a directive written as one
+  std::vector<Hazard> unmeant_;   // built-in swap names, meant only in a Korvex file
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 // OUTFILE and OUTDIR statements.
 #include "output/out_files.h"
 
+#include <filesystem>
+
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
@@ -48,7 +50,12 @@ void set_outfile(Lines& lines) {
       settings.outname = argument_of(line.text, "OUTFILE");
       const std::string path = settings.outdir_base + settings.outdir + settings.outname;
       if (settings.LINT) {
+        // What would make the open fail, found without opening.
         check_not_input(path);
+        std::error_code ec;
+        if (settings.outname.empty() || path.back() == '/' ||
+            std::filesystem::is_directory(path, ec))
+          generr(Err::OUTPUT_OPEN, path);
       } else if (!settings.COMP) {
         check_not_input(path);
         if (settings.outfile.is_open()) settings.outfile.close();

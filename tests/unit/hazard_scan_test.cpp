@@ -52,6 +52,13 @@ TEST(HazardScan, KeywordsInPlainVerilog) {
       {"a build name after ENDIF", "IFDEF BUILD_1\nENDIF BUILD_1\n", {{2, 7, C::kMisplacedKeyword}}},
       {"marker text", "wire REMOVE_REMARK;\n", {{1, 6, C::kInternalMarker}}},
       {"declared VERSION", "parameter VERSION = 3;\n", {{1, 11, C::kBuiltinSwap}}},
+      {"VERSION as a value", "assign v = VERSION;\n", {{1, 12, C::kBuiltinSwap}}},
+      {"declared BUILD_NUM", "localparam BUILD_NUM = 1;\nlocalparam W = EXPR(8);\n", {{1, 12, C::kBuiltinSwap}}},
+      // A file without a directive means no built-in swap either.
+      {"banner of a plain file", "// VERSION 1.0, build BUILD_NUM\n",
+       {{1, 4, C::kBuiltinSwap}, {1, 23, C::kBuiltinSwap}}},
+      {"PORTS outside a port list", "parameter PORTS = 4;\n", {{1, 11, C::kMisplacedKeyword}}},
+      {"a macro is no directive", "`CHECK(a) `VERIFY(b)\n", {{1, 2, C::kKeywordInWord}, {1, 12, C::kKeywordInWord}}},
       {"block comment runs on", "/* start\n   HEX dump */ wire h;\n", {{2, 4, C::kKeywordInComment}}},
       // Not acted on in a source file: no report.
       {"source-inert words", "wire SWAP_x, DEFINE_y, LIST_z, GROUP w;\n", {}},
@@ -87,6 +94,8 @@ TEST(HazardScan, RemarksSplitsAndJoins) {
   const Case cases[] = {
       {"cycle delay", "assign q = ##1 x;\n", {{1, 12, C::kRemarkMarker}}},
       {"delay range", "a ##[1:3] b\n", {{1, 3, C::kRemarkMarker}}},
+      {"delay by a name", "a ##DELAY b\n", {{1, 3, C::kRemarkMarker}}},
+      {"a line of ;;", "  ;;\n", {{1, 3, C::kStatementSplit}}},
       {"printed marks", "$display(\"## done\");\n", {{1, 11, C::kRemarkMarker}}},
       {"comment banner", "// ##### section\n", {{1, 4, C::kRemarkMarker}}},
       {"doubled semicolon", "assign y = x;;\n", {{1, 13, C::kStatementSplit}}},
