@@ -6,6 +6,9 @@
 // INCLUDE, and every CREATE child with the swaps handed down to it.
 #include "driver/lint_run.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -25,7 +28,11 @@
 namespace korvex {
 namespace {
 
+// Reads a regular file whole. Anything else (a FIFO, a device) has been
+// read by the run already, or would never end: it is not scanned.
 bool read_whole(const std::string& path, std::string& text) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) return false;
   std::ostringstream s;
@@ -35,10 +42,7 @@ bool read_whole(const std::string& path, std::string& text) {
   return true;
 }
 
-bool readable(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return in.is_open();
-}
+bool readable(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
 
 // A file named by a statement, as the run looks for it: in the include
 // directories, then as written; "" when it is in neither.
