@@ -62,6 +62,7 @@ int run(int argc, const char* const* argv) {
 
 int report(const KorvexError& e) {
   if (settings.LINT) return report_lint_error(e);
+  if (settings.ERROR_LOCATION) write_stdout(error_location(e));
   print_msg(e.message);
   return e.number;
 }

@@ -3,6 +3,8 @@
 #include "driver/errors.h"
 
 #include "driver/diagnostics.h"
+#include "driver/settings.h"
+#include "text/paths.h"
 #include "text/line.h"
 
 namespace korvex {
@@ -41,7 +43,7 @@ void generr_str(int code, const std::string& text) {
   throw KorvexError(number,
                     "Korvex General error " + std::to_string(number) + "\n" + treeout() + text +
                         "\n",
-                    text);
+                    text, "", 0, settings.error_build);
 }
 
 void linerr_str(int code, const Line& line, const std::string& text) {
@@ -49,7 +51,19 @@ void linerr_str(int code, const Line& line, const std::string& text) {
   throw KorvexError(number,
                     "Korvex Line error " + std::to_string(number) + "\n" +
                         get_linerr_str(line, text),
-                    text, line.file, line.num);
+                    text, line.file, line.num, settings.error_build);
+}
+
+std::string error_location(const KorvexError& e) {
+  std::string where = e.file.empty() ? std::string("korvex")
+                                     : relative_to_cwd(e.file) + ":" + std::to_string(e.line);
+  std::string text = e.text.empty() ? e.message : e.text;
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  for (char& c : text)
+    if (c == '\n') c = ' ';
+  std::string out = where + ": error " + std::to_string(e.number) + ": " + text;
+  if (e.build >= 0) out += " [build " + std::to_string(e.build) + "]";
+  return out + "\n";
 }
 
 }  // namespace korvex

@@ -54,14 +54,8 @@ std::string find_quietly(std::string name) {
   return readable(name) ? name : "";
 }
 
-// A path for the report: relative to the current directory when it lies
-// below it, as the user would type it.
-std::string shown(const std::string& path) {
-  const std::string cwd = get_path();
-  if (path.compare(0, cwd.size(), cwd) == 0 && path.size() > cwd.size())
-    return path.substr(cwd.size());
-  return path;
-}
+// A path for the report, as the user would type it.
+std::string shown(const std::string& path) { return relative_to_cwd(path); }
 
 class FileWalk {
  public:

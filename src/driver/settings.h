@@ -42,6 +42,12 @@ struct Settings {
   // text, makes no output file or directory and no per-file list; the
   // hazard report is printed instead.
   bool LINT = false;
+  // -error_location: every error message starts with a line
+  // "FILE:LINE: error NNN: text" that editors and CI annotators read.
+  bool ERROR_LOCATION = false;
+  // The build being processed when its file has several builds (or is the
+  // child of one that has), else -1: error locations name it.
+  int error_build = -1;
   std::string HEADER_REM = "//";
   bool OUTFLAG = false;   // -o given: OUTFILE statements are ignored
   bool OUT = false;       // generated text goes to outfile (else standard output)

@@ -4,6 +4,8 @@
 // "CREATE" anywhere is never written: it is the parent's CREATE statement.
 #include "output/writer.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -76,9 +78,18 @@ void prepare_output() {
 }
 
 std::string get_time() {
-  const std::time_t now = std::time(nullptr);
+  // A reproducible build names its time in SOURCE_DATE_EPOCH (seconds since
+  // 1970, read as UTC), so that the header is the same on every run.
+  std::time_t now = std::time(nullptr);
   std::tm tm{};
-  localtime_r(&now, &tm);
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch != nullptr && *epoch != '\0' && std::strlen(epoch) <= 18 &&
+      std::strspn(epoch, "0123456789") == std::strlen(epoch)) {
+    now = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
+    gmtime_r(&now, &tm);
+  } else {
+    localtime_r(&now, &tm);
+  }
   char buf[64];
   std::strftime(buf, sizeof buf, "%a %b %e %H:%M:%S %Y", &tm);
   return buf;

@@ -22,6 +22,12 @@ std::string get_pwd() {
 
 std::string get_path() { return fix_slash(get_pwd() + "/"); }
 
+std::string relative_to_cwd(const std::string& p) {
+  const std::string cwd = get_path();
+  if (p.size() > cwd.size() && p.compare(0, cwd.size(), cwd) == 0) return p.substr(cwd.size());
+  return p;
+}
+
 std::string fix_slash(const std::string& p) {
   if (get_pwd().find('\\') == std::string::npos) return p;
   std::string out = p;

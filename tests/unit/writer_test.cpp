@@ -65,3 +65,23 @@ TEST_F(WriterTest, LongOutputsComeOutWhole) {
 
 }  // namespace
 }  // namespace korvex
+
+namespace korvex {
+namespace {
+
+// SOURCE_DATE_EPOCH fixes the header's time, read as UTC; a value that is
+// not all digits is ignored.
+TEST(WriterTime, SourceDateEpoch) {
+  const char* old = std::getenv("SOURCE_DATE_EPOCH");
+  const std::string saved = old ? old : "";
+  setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  EXPECT_EQ(get_time(), "Tue Nov 14 22:13:20 2023");
+  setenv("SOURCE_DATE_EPOCH", "0", 1);
+  EXPECT_EQ(get_time(), "Thu Jan  1 00:00:00 1970");
+  setenv("SOURCE_DATE_EPOCH", "17e8", 1);
+  EXPECT_NE(get_time(), "Tue Nov 14 22:13:20 2023");
+  if (old) setenv("SOURCE_DATE_EPOCH", saved.c_str(), 1); else unsetenv("SOURCE_DATE_EPOCH");
+}
+
+}  // namespace
+}  // namespace korvex
