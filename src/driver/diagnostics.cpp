@@ -30,7 +30,7 @@ std::string treeout() {
 
 std::string get_linerr_str(const Line& line, const std::string& text) {
   return treeout() + "File " + extract_name(line.file) + ": line " + std::to_string(line.num) +
-         ": " + line.text + "\n" + text + "\n";
+         ": " + shown_text(line) + "\n" + text + "\n";
 }
 
 void trace(const std::string& text) {
@@ -41,7 +41,8 @@ void trace(const std::string& text) {
 void print_debug(const Lines& lines, const std::string& title) {
   if (!settings.DEBUG) return;
   trace("---------- print debug start ---------- " + title);
-  for (const Line& l : lines) trace(l.text == kEmptyLine ? std::string() : l.text);
+  static const std::string kNothing;
+  for (const Line& l : lines) trace(writes_empty(l.text) ? kNothing : l.text);
   trace("---------- print debug end ---------- " + title);
   trace("");
 }

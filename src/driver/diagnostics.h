@@ -30,7 +30,8 @@ std::string get_linerr_str(const Line& line, const std::string& text);
 // Writes `text` and a line break to the trace when -debug is on.
 void trace(const std::string& text);
 
-// Dumps a line array to the trace when -debug is on.
+// Dumps a line array to the trace when -debug is on; an empty line, or one
+// that is the name of an empty line, shows as an empty trace line.
 void print_debug(const Lines& lines, const std::string& title);
 
 }  // namespace korvex

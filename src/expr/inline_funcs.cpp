@@ -41,8 +41,7 @@ void replace_form(Line& line, const std::string& keyword, std::size_t at, Conver
   std::string text = line.text;
   find_and_replace(text, keyword + group, convert(group.substr(1, group.size() - 2)), 0);
   if (text == line.text) linerr(Err::KEYWORD_NO_PAREN, line, keyword);
-  // An emptied line stays in the array as an empty line.
-  line.text = text.empty() ? std::string(kEmptyLine) : std::move(text);
+  line.text = std::move(text);
 }
 
 // The DUPL count; anything beyond kMaxLineBytes counts as kMaxLineBytes + 1,
@@ -100,7 +99,6 @@ std::string get_dupl(const Line& line) {
   copies.reserve(size);
   for (std::uint64_t i = 0; i < n && !item.empty(); ++i) copies += item;
   find_and_replace(text, whole, copies, 0);
-  if (text.empty()) text = kEmptyLine;
   return text;
 }
 

@@ -10,7 +10,7 @@
 namespace korvex {
 namespace {
 
-std::string plain(const std::string& text) { return text == kEmptyLine ? std::string() : text; }
+std::string plain(const std::string& text) { return writes_empty(text) ? std::string() : text; }
 
 }  // namespace
 

@@ -110,7 +110,7 @@ void insert_header(const std::string& flags, const std::string& parent, Lines& l
       r + "-- Command flags: " + flags,
       r + "-- " + kContact,
       r + kFence,
-      kEmptyLine,
+      std::string(),
   };
   Lines out;
   out.reserve(12 + lines.size());
@@ -167,10 +167,11 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
       continue;
     }
     // The line keeps its indented text: later dumps of the lines show it.
-    if (l.text != kEmptyLine && l.indent > 0)
-      l.text.insert(0, static_cast<size_t>(l.indent), ' ');
+    // An empty line is written without its indentation.
+    const bool empty = writes_empty(l.text);
+    if (!empty && l.indent > 0) l.text.insert(0, static_cast<size_t>(l.indent), ' ');
     if (!settings.COMP) {
-      if (l.text != kEmptyLine) chunk += l.text;
+      if (!empty) chunk += l.text;
       chunk += '\n';
       if (chunk.size() >= kChunk) {
         emit(chunk);
@@ -183,7 +184,6 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
       if (k < existing.size()) {
         old = existing[k];
       } else {
-        old.text = kEmptyLine;
         old.num = static_cast<int>(k) + 1;
       }
       differences += compare_lines(generated, old);

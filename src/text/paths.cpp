@@ -93,7 +93,7 @@ bool file_exists(const Line& line, std::string name, int, int quiet) {
     if (in.is_open() && !is_dir) return true;
   }
   if (quiet) return false;
-  if (!line.text.empty()) linerr(Err::FILE_NOT_FOUND, line, name);
+  if (!is_no_line(line)) linerr(Err::FILE_NOT_FOUND, line, name);
   generr(Err::CMDLINE_FILE_OPEN, get_path() + name);
 }
 

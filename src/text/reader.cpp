@@ -172,7 +172,6 @@ class LineSplitter {
     l.num = static_cast<int>(lines_.size());
     l.file = file_;
     if (depth_ > 0 || has_hash) l.text = remove_remark(l, depth_);
-    if (l.text.empty()) l.text = kEmptyLine;
   }
 
   const std::string& path_;
@@ -197,7 +196,7 @@ int read_file(std::string path, Lines& lines, int) {
   } else {
     count += count_newlines(file.whole());
   }
-  // One slot more than the records: normalisation appends an end marker and
+  // One slot more than the records: normalisation appends an empty line and
   // can then work in this array's storage. The records, then their texts,
   // are made from the top of the heap: a text takes its bytes and about 24
   // more (the allocator's header, the terminating 0, rounding to 16).

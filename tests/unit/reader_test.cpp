@@ -75,11 +75,11 @@ TEST_F(ReaderTest, FinalNewlineGivesOneMoreRecord) {
   TempDir dir;
   Lines lines;
   EXPECT_EQ(read_file(dir.file("a.v", "a\nb\n"), lines), 3);
-  EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b", ""}));
   EXPECT_EQ(lines[2].num, 3);
   EXPECT_EQ(read_file(dir.file("b.v", "a\nb"), lines), 2);
   EXPECT_EQ(read_file(dir.file("c.v", ""), lines), 1);
-  EXPECT_EQ(lines[0].text, "__EMPTY_LINE__");
+  EXPECT_EQ(lines[0].text, "");
 }
 
 TEST_F(ReaderTest, LineLimitCountsTheRecordAfterAFinalNewline) {
@@ -108,7 +108,7 @@ TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
   add(pad, pad);                                   // ends just before the boundary
   add("ab ## cut", "ab ");                         // remark across the boundary
   add(std::string(3 * block, 'x'), std::string(3 * block, 'x'));  // spans three blocks
-  add("<## open", "__EMPTY_LINE__");               // a block remark spanning lines
+  add("<## open", "");                             // a block remark spanning lines
   add(std::string(block, 'y'), "REMOVE_REMARK");
   add("z ##> w", " w");
   text += "last";

@@ -14,24 +14,26 @@ using testing::texts_of;
 class WriterTest : public testing::KorvexTest {};
 
 // The written lines keep their indented texts (later dumps of the lines show
-// them); empty lines and CREATE lines are left as they are.
+// them); empty lines, also one that a pass made the name of an empty line,
+// and CREATE lines are left as they are.
 TEST_F(WriterTest, WrittenLinesKeepTheirIndentedText) {
   testing::TempDir dir;
   const std::string path = dir.path() + "/o.v";
   settings.outname = "o.v";
   settings.OUT = true;
   settings.outfile.open(path);
-  Lines lines = lines_of({"assign a = b;", "__EMPTY_LINE__", "CREATE c.v", "end"});
+  Lines lines = lines_of({"assign a = b;", "", "__EMPTY_LINE__", "CREATE c.v", "end"});
   lines[0].indent = 4;
   lines[1].indent = 2;
   lines[2].indent = 2;
+  lines[3].indent = 2;
   EXPECT_EQ(print_lines(0, lines, Defs()), 0);
-  EXPECT_EQ(texts_of(lines),
-            (std::vector<std::string>{"    assign a = b;", "__EMPTY_LINE__", "CREATE c.v", "end"}));
+  EXPECT_EQ(texts_of(lines), (std::vector<std::string>{"    assign a = b;", "", "__EMPTY_LINE__",
+                                                       "CREATE c.v", "end"}));
   std::ifstream f(path);
   std::stringstream got;
   got << f.rdbuf();
-  EXPECT_EQ(got.str(), "    assign a = b;\n\nend\n");
+  EXPECT_EQ(got.str(), "    assign a = b;\n\n\nend\n");
   ASSERT_EQ(settings.outfiles.size(), 1u);
   EXPECT_EQ(settings.outfiles[0].text, "o.v");
 }
