@@ -5,7 +5,11 @@
 #   - a second build with nothing touched regenerates nothing,
 #   - touching the definition file's INCLUDEd file, or the child source of a
 #     CREATE, regenerates the outputs (through Korvex's -depfile),
-#   - a change in the included file reaches the outputs.
+#   - a change in the included file reaches the outputs,
+#   - with LINT, a clean source builds, a hazard fails the build step with
+#     the lint line in the output and leaves the outputs as they were, and
+#     the build succeeds again once the hazard is mended, in the source or
+#     in a child known only through the dependency file.
 # Usage: cmake_integration.sh BUILD_DIR SOURCE_DIR "Unix Makefiles"|Ninja
 # Status 77 (reported as skipped by CTest) when the generator's tool is missing.
 set -u
@@ -36,13 +40,25 @@ cmake -S "$work/src" -B "$work/build" -G "$generator" -DCMAKE_PREFIX_PATH="$work
 grep -q "$work/prefix/bin/korvex" "$work/build/CMakeCache.txt" ||
   fail "the project did not find the installed korvex"
 
-build() { cmake --build "$work/build" > "$work/build.log" 2>&1 || { cat "$work/build.log"; fail "build ($1)"; }; }
+build() {  # what [target]
+  cmake --build "$work/build" ${2:+--target "$2"} > "$work/build.log" 2>&1 ||
+    { cat "$work/build.log"; fail "build ($1)"; }
+}
+build_fails() {  # what target lint_line
+  if cmake --build "$work/build" --target "$2" > "$work/build.log" 2>&1; then
+    cat "$work/build.log"; fail "build ($1) succeeded"
+  fi
+  grep -qF -- "$3" "$work/build.log" || { cat "$work/build.log"; fail "build ($1) does not show: $3"; }
+}
 stamp() { stat -c '%y' "$work/build/top.v" "$work/build/child.v" 2>/dev/null; }
 
 build first
 [ -f "$work/build/top.v" ] && [ -f "$work/build/child.v" ] || fail "outputs not generated"
 grep -q 'wire \[7:0\] data;' "$work/build/child.v" || fail "child.v lacks the included width: $(cat "$work/build/child.v")"
 [ -f "$work/build/top_v.korvex.d" ] || fail "no dependency file"
+grep -q 'Korvex lint: 0 warnings, 0 errors, 4 files checked' "$work/build.log" ||
+  { cat "$work/build.log"; fail "the LINT target was not linted"; }
+[ -f "$work/build/checked.v" ] && [ -f "$work/build/checked_child.v" ] || fail "the clean LINT target was not generated"
 
 # File times: make compares them, so let the clock move on between steps.
 step() { sleep 1.1; }
@@ -63,4 +79,21 @@ step; echo "SWAP.GLOBAL WIDTH 16" > "$work/src/include/widths.kv"; build "includ
 grep -q 'wire \[15:0\] data;' "$work/build/top.v" || fail "the changed width did not reach top.v"
 grep -q 'wire \[15:0\] data;' "$work/build/child.v" || fail "the changed width did not reach child.v"
 
-echo "PASS ($generator): generated, regenerated on touched inputs only"
+# LINT: a source holding a hazard fails its build step until it is mended.
+build_fails "hazard in the source" hazard "$work/src/hazard.kv:3:12: warning: BIN inside \"CLKFBIN\""
+[ ! -e "$work/build/hazard.v" ] || fail "the failed lint let hazard.v be written"
+sed -i 's/CLKFBIN/clk_fb_in/' "$work/src/hazard.kv"; build "hazard mended" hazard
+grep -q 'wire clk_fb_in;' "$work/build/hazard.v" || fail "the mended source did not reach hazard.v"
+
+# A hazard the run itself would pass silently, in the CREATE child that only
+# the dependency file names: the step fails and leaves the outputs alone.
+checked() { stat -c '%y' "$work/build/checked.v" "$work/build/checked_child.v"; }
+before=$(checked); step
+sed -i 's/"checked"/"## checked"/' "$work/src/checked_child.kv"
+build_fails "hazard in the child" checked "$work/src/checked_child.kv:3:21: warning: ## in a string"
+[ "$(checked)" = "$before" ] || fail "the failed lint let the outputs be regenerated"
+step; sed -i 's/"## checked"/"checked"/' "$work/src/checked_child.kv"; build "child mended" checked
+[ "$(checked)" != "$before" ] || fail "mending the child did not regenerate"
+grep -q '\$display("checked");' "$work/build/checked_child.v" || fail "checked_child.v: $(cat "$work/build/checked_child.v")"
+
+echo "PASS ($generator): generated, regenerated on touched inputs only, linted"
