@@ -1,6 +1,7 @@
 // Console messages, the error frame and the debug trace.
 #include "driver/diagnostics.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "driver/settings.h"
@@ -8,11 +9,18 @@
 
 namespace korvex {
 
+namespace {
+bool pipe_closed = false;
+}  // namespace
+
 void write_stdout(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && errno == EPIPE)
+    pipe_closed = true;
 }
 
 void flush_stdout() { std::fflush(stdout); }
+
+bool stdout_closed() { return pipe_closed; }
 
 void print_msg(const std::string& text) { write_stdout("\n" + text); }
 

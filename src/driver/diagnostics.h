@@ -19,6 +19,9 @@ void print_msg(const std::string& text);
 void write_stdout(const std::string& text);
 void flush_stdout();
 
+// True once a write to standard output has met a closed pipe (EPIPE).
+bool stdout_closed();
+
 // The CREATE-chain block of an error message, and one line of it.
 std::string treeout();
 std::string treeline(int index);

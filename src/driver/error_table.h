@@ -45,6 +45,7 @@
     "CREATE of {} hands down more than {} statements (use max_defs flag)")                 \
   X(WRITE_FAILED, 121, "could not write {} (disk full or not writable)")                 \
   X(OUTPUT_IS_INPUT, 122, "{} is an input file of this run and would be overwritten")     \
+  X(NAME_CONTROL_CHAR, 123, "file name {} holds a control character")                     \
   X(LINT_HAZARDS, 130, "lint report of {} warnings")                                      \
   X(INTERNAL, 199, "Internal error: {}")                                                   \
   /* line errors */                                                                        \

@@ -21,7 +21,6 @@
 #include "driver/settings.h"
 #include "lint/lint_report.h"
 #include "output/depfile.h"
-#include "output/file_list.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
@@ -131,11 +130,12 @@ LintError dry_run(const std::string& flags, const std::string& source,
   try {
     try {
       create(flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
-      print_filelist(settings.filelist, settings.outfiles, false);
-      // The -o file a run would empty at its first write, once every input
-      // is known.
+      // The -o file and the run list a run would write, checked against
+      // its inputs once every input is known; a lint run writes neither.
       if (settings.OUTFLAG && settings.outname != "STDO")
         check_not_input(settings.outdir_base + settings.outname);
+      if (!settings.filelist.empty() && settings.outname != "STDO")
+        check_not_input(settings.filelist);
     } catch (const BigIntegerError& e) {
       generr(Err::ARITHMETIC, std::string(e.what()));
     } catch (const std::bad_alloc&) {

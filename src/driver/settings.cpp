@@ -7,6 +7,7 @@ Settings settings;
 
 void close_streams() {
   if (settings.outfile.is_open()) settings.outfile.close();
+  settings.outfile_staged.discard();
   if (settings.cmpfile.is_open()) settings.cmpfile.close();
   if (settings.debugfile.is_open()) settings.debugfile.close();
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "output/staged_file.h"
 #include "text/keyword.h"
 #include "text/line.h"
 
@@ -57,9 +58,11 @@ struct Settings {
   std::string outdir;       // ends with "/" when set
   std::ofstream outfile;
   std::string outfile_path;  // the path `outfile` was opened with
-  bool outfile_deferred = false;  // -o file checked, to be truncated at its first write
+  StagedFile outfile_staged;  // where `outfile` is written until it is complete
+  bool outfile_deferred = false;  // -o file checked, to be opened at its first write
   std::ofstream cmpfile;
   std::ofstream debugfile;
+  bool debug_deferred = false;  // an existing trace, emptied once the run's files are named
   std::string filelist;
   std::string depfile;  // -depfile: the dependency file written after a successful run
   bool filelistpath = false;
@@ -91,7 +94,8 @@ extern Settings settings;
 // Closes every open stream and restores every default.
 void reset_settings();
 
-// Flushes and closes every open stream (output file, trace, compare report).
+// Flushes and closes every open stream (output file, trace, compare report);
+// an output file that is not complete is removed, its old file kept.
 void close_streams();
 
 }  // namespace korvex

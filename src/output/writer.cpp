@@ -63,10 +63,14 @@ bool not_in_list(const Defs& defines) {
 
 void emit(const std::string& chunk) {
   if (settings.OUT) open_deferred_output();
-  if (settings.OUT)
+  if (settings.OUT) {
     settings.outfile.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-  else
+  } else {
     write_stdout(chunk);
+    // Nothing more can reach a reader that has gone: the run ends here, as
+    // it would by SIGPIPE, but with its error number.
+    if (stdout_closed()) generr(Err::WRITE_FAILED, "standard output");
+  }
 }
 
 }  // namespace
@@ -198,10 +202,9 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     settings.outfile.flush();
     if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
   }
-  if (settings.OUT && !settings.OUTFLAG) {
-    settings.outfile.close();
-    if (!settings.COMP && settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
-  }
+  // A file named by an OUTFILE statement is complete after its build; the
+  // -o file only at the run's end.
+  if (settings.OUT && !settings.OUTFLAG && !settings.COMP) close_output_file();
   return differences;
 }
 

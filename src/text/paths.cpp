@@ -76,7 +76,36 @@ std::string real_path(const std::string& p) {
 
 int makedir(const std::string& p) { return mkdir(p.c_str(), 0777) == 0 ? 0 : -1; }
 
+namespace {
+bool is_control(unsigned char c) { return c < 0x20 || c == 0x7f; }
+}  // namespace
+
+bool holds_control_char(const std::string& name) {
+  for (const char c : name)
+    if (is_control(static_cast<unsigned char>(c))) return true;
+  return false;
+}
+
+void check_file_name(const std::string& name) {
+  if (!holds_control_char(name)) return;
+  std::string shown;
+  for (const char ch : name) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (!is_control(c)) {
+      shown += ch;
+      continue;
+    }
+    // Shown as \xNN: the raw byte would not show, or would end the message.
+    static const char kHex[] = "0123456789abcdef";
+    shown += "\\x";
+    shown += kHex[c >> 4];
+    shown += kHex[c & 15];
+  }
+  generr(Err::NAME_CONTROL_CHAR, shown);
+}
+
 std::string find_path(const Line& line, const std::string& name) {
+  check_file_name(name);
   for (const std::string& d : settings.incdirs)
     if (file_exists(line, d + name, 0, 1)) return d;
   file_exists(line, name, 0, 0);
