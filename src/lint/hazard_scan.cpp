@@ -10,7 +10,6 @@
 #include "lint/hazard_scan.h"
 
 #include <algorithm>
-#include <bit>
 #include <cctype>
 #include <cstring>
 
@@ -137,9 +136,6 @@ class VerilogLexer {
       }
     }
   }
-  // Moves the state over a line that holds no "/" without lexing it: only
-  // a comment opener or closer changes it.
-  bool in_block() const { return block_; }
 
  private:
   bool block_ = false;
