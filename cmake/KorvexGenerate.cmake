@@ -41,6 +41,9 @@ function(korvex_generate)
   list(GET KG_OUTPUTS 0 first)
   string(MAKE_C_IDENTIFIER "${first}" stem)
   set(depfile "${CMAKE_CURRENT_BINARY_DIR}/${stem}.korvex.d")
+  # The step's message names each output: "Korvex: generating a.v, b.v from top.kv".
+  list(JOIN KG_OUTPUTS ", " named_outputs)
+  get_filename_component(source_name "${source}" NAME)
   set(lint "")
   set(doing "generating")
   if(KG_LINT)
@@ -56,6 +59,6 @@ function(korvex_generate)
     DEPENDS ${depends}
     DEPFILE "${depfile}"
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-    COMMENT "Korvex: ${doing} ${KG_OUTPUTS}"
+    COMMENT "Korvex: ${doing} ${named_outputs} from ${source_name}"
     VERBATIM)
 endfunction()
