@@ -8,6 +8,9 @@
 // is how an IFDEF tests an arithmetic condition.
 #include "defines/define_table.h"
 
+#include <unordered_map>
+#include <vector>
+
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
 #include "driver/settings.h"
@@ -27,32 +30,73 @@ void trace_defs(const Defs& table) {
   trace("");
 }
 
+// The key a name is looked up by: a TRUE(...) form is decided first (into
+// `decided`); any other name is its own key.
+const std::string& lookup_key(const Line& line, const std::string& name, std::string& decided) {
+  if (!match(name, "TRUE(")) return name;
+  decided = get_true(line, name, "TRUE");
+  return decided;
+}
+
+// The first defined entry per name while set_defs fills the table: the
+// positions of each name's entries, and how many of them have been switched
+// off (an entry switched off stays off, so they are the first ones).
+class Building {
+ public:
+  explicit Building(Defs& table) : table_(table) {}
+
+  void add(Def d) {
+    if (!d.name.empty()) by_name_[d.name].positions.push_back(static_cast<int>(table_.size()));
+    table_.push_back(std::move(d));
+  }
+
+  int find(const std::string& key) {
+    if (key.empty()) return -1;
+    const auto it = by_name_.find(key);
+    if (it == by_name_.end()) return -1;
+    Entries& e = it->second;
+    while (e.off < e.positions.size() && !table_[static_cast<size_t>(e.positions[e.off])].defined)
+      ++e.off;
+    return e.off < e.positions.size() ? e.positions[e.off] : -1;
+  }
+
+ private:
+  struct Entries {
+    std::vector<int> positions;
+    size_t off = 0;
+  };
+  Defs& table_;
+  std::unordered_map<std::string, Entries> by_name_;
+};
+
 }  // namespace
 
 int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
   table.clear();
+  Building build(table);
   for (const Def& c : cmd_defs) {
     Def d;
     d.name = c.name;
     d.global = c.global;
-    table.push_back(d);
+    build.add(std::move(d));
   }
-  table.push_back(Def{"TRUE", false, false, true});
+  build.add(Def{"TRUE", false, false, true});
 
   const size_t cap = settings.MAX_DEFS > 0 ? static_cast<size_t>(settings.MAX_DEFS) : 0;
+  std::string decided;
   for (const Line& line : lines) {
     if (match(line.text, "DEFINE")) {
       const std::string name = get_split(line.text, 1);
-      const int at = get_def_index(line, name, table);
+      const int at = build.find(lookup_key(line, name, decided));
       if (at < 0) {
-        table.push_back(Def{name, match(line.text, "DEFINE.GLOBAL"), false, true});
+        build.add(Def{name, match(line.text, "DEFINE.GLOBAL"), false, true});
         if (table.size() >= cap) generr(Err::DEFINE_TABLE_FULL, settings.MAX_DEFS);
       } else if (!table[at].locked) {
         table[at].defined = true;
       }
     }
     if (match(line.text, "UNDEF")) {
-      const int at = get_def_index(line, get_split(line.text, 1), table);
+      const int at = build.find(lookup_key(line, get_split(line.text, 1), decided));
       if (at >= 0 && !table[at].locked) table[at].defined = false;
     }
   }
@@ -61,24 +105,12 @@ int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
 }
 
 int get_def_index(const Line& line, const std::string& name, const Defs& table) {
-  // Only a TRUE(...) form is decided first; any other name is its own key.
   std::string decided;
-  const std::string* key = &name;
-  if (match(name, "TRUE(")) {
-    decided = get_true(line, name, "TRUE");
-    key = &decided;
-  }
-  if (key->empty()) return -1;
-  const char last = key->back();
-  for (size_t i = 0; i < table.size(); ++i) {
-    // An entry without a name (a DEFINE whose name word is missing) never
-    // matches and does not end the table. Names of one length mostly differ
-    // in their last character: that is compared first.
-    const std::string& n = table[i].name;
-    if (table[i].defined && n.size() == key->size() && n.back() == last && n == *key)
-      return static_cast<int>(i);
-  }
-  return -1;
+  const std::string& key = lookup_key(line, name, decided);
+  // An entry without a name (a DEFINE whose name word is missing) never
+  // matches and does not end the table.
+  if (key.empty()) return -1;
+  return table.first_defined(key);
 }
 
 }  // namespace korvex

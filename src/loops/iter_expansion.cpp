@@ -9,6 +9,8 @@
 // line order; a pass expands the first block of its name that is still there.
 #include "loops/iter_expansion.h"
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -179,7 +181,11 @@ class IterSweep {
     const unsigned long long need =
         out_.size() + (rest_.size() - at_) +
         repeated * static_cast<unsigned long long>(range.last - range.first);
-    if (need < cap_ && need > out_.capacity()) out_.reserve(need);
+    // Growing by at least half keeps many small blocks from moving the lines
+    // made so far once per block.
+    if (need < cap_ && need > out_.capacity())
+      out_.reserve(std::min<unsigned long long>(
+          cap_, std::max<unsigned long long>(need, out_.capacity() + out_.capacity() / 2)));
   }
 
   Lines& lines_;

@@ -11,6 +11,7 @@
 // replaced by it.
 #include "loops/loop_expansion.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -128,7 +129,11 @@ int insert_loops(Lines& lines, const Loops& table) {
     const unsigned long long need = out.size() + (lines.size() - i) +
         static_cast<unsigned long long>(block.body.size()) *
             static_cast<unsigned long long>(block.last - block.first + 1LL);
-    if (need < cap && need > out.capacity()) out.reserve(need);
+    // Growing by at least half keeps many small blocks from moving the lines
+    // made so far once per block.
+    if (need < cap && need > out.capacity())
+      out.reserve(std::min<unsigned long long>(cap, std::max<unsigned long long>(
+                                                        need, out.capacity() + out.capacity() / 2)));
     // Each body line is cut once at the occurrences of the name (left to
     // right, never overlapping, as find_and_replace replaces them); every
     // repetition then joins the pieces around its value.

@@ -11,6 +11,8 @@
 
 #include <climits>
 #include <cstdlib>
+#include <string>
+#include <unordered_map>
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -83,20 +85,23 @@ void catch_loop(const Line& line, Loop& loop) {
 
 void set_loops(const Lines& lines, Loops& table) {
   table.clear();
+  std::unordered_map<std::string, int> positions;
   for (const Line& line : lines) {
     if (!match(line.text, "LOOP")) continue;
     Loop scratch;
     catch_loop(line, scratch);
-    const int at = get_loop_index(line, scratch.name, table, 1);
+    // The entry of this name (get_loop_index in exact mode, without a search
+    // of a table that grows at every statement).
+    const auto known = positions.find(scratch.name);
+    const int at = known == positions.end() ? -1 : known->second;
     if (at < 0) {
+      positions.emplace(scratch.name, static_cast<int>(table.size()));
       table.push_back(scratch);
       if (table.size() >= static_cast<size_t>(settings.MAX_DEFS))
         generr(Err::LOOP_TABLE_FULL, settings.MAX_DEFS);
     } else {
       // A later definition of a name wins.
-      table[at].first = scratch.first;
-      table[at].last = scratch.last;
-      table[at].global = scratch.global;
+      table.set_range(static_cast<size_t>(at), scratch.first, scratch.last, scratch.global);
     }
   }
   if (!settings.DEBUG) return;
@@ -110,24 +115,8 @@ void set_loops(const Lines& lines, Loops& table) {
 }
 
 int get_loop_index(const Line& line, const std::string& name, const Loops& table, int exact) {
-  if (exact) {
-    for (size_t i = 0; i < table.size(); ++i)
-      if (table[i].name == name) return static_cast<int>(i);
-    return -1;
-  }
-  int best = -1;
-  size_t best_diff = 1000000;
-  for (size_t i = 0; i < table.size(); ++i) {
-    const std::string& entry = table[i].name;
-    if (!strcmp(entry, name)) continue;
-    const size_t diff =
-        entry.size() > name.size() ? entry.size() - name.size() : name.size() - entry.size();
-    if (diff == 0) return static_cast<int>(i);
-    if (diff < best_diff) {
-      best_diff = diff;
-      best = static_cast<int>(i);
-    }
-  }
+  if (exact) return table.find(name);
+  const int best = table.find_near(name);
   if (best < 0) linerr(Err::LOOP_NOT_DECLARED, line, name);
   return best;
 }

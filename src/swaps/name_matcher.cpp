@@ -20,14 +20,16 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
   size_t total = 1;
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i].empty()) continue;
-    m.all.push_back(static_cast<int>(i));
     total += names[i].size();
     for (unsigned char c : names[i])
       if (m.symbol_of[c] == 0) m.symbol_of[c] = static_cast<unsigned short>(++m.symbols);
   }
   ++m.symbols;  // symbol 0
   const size_t A = static_cast<size_t>(m.symbols);
-  if (total * (A + 1) > kMaxTable) return;
+  if (total * (A + 1) > kMaxTable) {
+    for (size_t i = 0; i < names.size(); ++i) m.index.set(static_cast<int>(i), names[i]);
+    return;
+  }
 
   // The trie, states numbered in creation order, root 0.
   std::vector<int> next(total * A, -1);
@@ -119,7 +121,7 @@ bool may_hold_name(const NameMatcher& m, const std::string& text) {
 void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found) {
   found.clear();
   if (!m.built) {
-    found = m.all;
+    m.index.find_in(text, found);
     return;
   }
   if (m.start_bytes == 0) return;  // no names: nothing can occur

@@ -3,12 +3,15 @@
 // Substitution has to test every swap against every line; testing the names
 // one by one costs a search per name and line. The matcher is an automaton
 // over all names (Aho-Corasick) that reports, in one pass over a text, every
-// name that occurs in it. Tables too large for the automaton fall back to
-// reporting every entry, which the caller then tests one by one.
+// name that occurs in it. Tables too large for the automaton are served by
+// a pattern index of the names (text/pattern_index.h), which reports the
+// same entries.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "text/pattern_index.h"
 
 namespace korvex {
 
@@ -20,8 +23,8 @@ struct NameMatcher {
   std::vector<int> rows;
   std::vector<std::vector<int>> ends;  // per state: entries whose name ends there
   std::vector<int> out_link;           // per state: next state of its chain of name ends, or -1
-  std::vector<int> all;                // the fallback: every entry with a name
-  bool built = false;
+  bool built = false;                  // the automaton; otherwise the index serves
+  PatternIndex index;
   // Bytes that lead out of the start state (the first bytes of the names):
   // the scan skips every other byte while it stands at the start.
   bool starts[256] = {};
@@ -37,8 +40,7 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names);
 // False when no name can occur in `text`: it holds no name's first byte.
 bool may_hold_name(const NameMatcher& m, const std::string& text);
 
-// The entries whose names may occur in `text`, ascending. With the automaton
-// built this is exactly the entries that occur; otherwise every named entry.
+// The entries whose names occur in `text`, ascending.
 void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found);
 
 }  // namespace korvex

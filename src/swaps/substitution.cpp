@@ -53,6 +53,12 @@ bool may_create(const std::string& value, const std::string& name) {
   return false;
 }
 
+// Tables up to this size work out exactly whether a value can bring a later
+// name into a line (a comparison with every later name); larger ones ask
+// only whether a later name holds the value's first or last byte, or starts
+// with a byte of the value, which every such case does.
+constexpr size_t kExactCreates = 2048;
+
 // One call's view of the table: the name automaton, and per entry whether
 // its value can bring a later entry's name into a line (worked out when the
 // entry first applies).
@@ -61,12 +67,24 @@ struct Substitution {
   NameMatcher matcher;
   std::vector<signed char> creates;
   std::vector<int> found;
+  // For large tables: the last entry whose name holds a byte, and the last
+  // whose name starts with it.
+  std::vector<int> last_holding, last_starting;
 
   explicit Substitution(const Swaps& t) : table(t), creates(t.size(), -1) {
     std::vector<std::string> names;
     names.reserve(t.size());
     for (const Swap& s : t) names.push_back(s.name);
     set_name_matcher(matcher, names);
+    if (t.size() <= kExactCreates) return;
+    last_holding.assign(256, -1);
+    last_starting.assign(256, -1);
+    for (size_t e = 0; e < t.size(); ++e) {
+      const std::string& n = t[e].name;
+      if (n.empty()) continue;
+      last_starting[static_cast<unsigned char>(n[0])] = static_cast<int>(e);
+      for (unsigned char c : n) last_holding[c] = static_cast<int>(e);
+    }
   }
 
   // The trace names every entry once, in table order, while the first line
@@ -80,12 +98,26 @@ struct Substitution {
   }
 
   bool creates_names(int e) {
-    if (creates[e] < 0) {
-      creates[e] = 0;
-      for (size_t j = e + 1; j < table.size() && !creates[e]; ++j)
-        if (!table[j].name.empty() && may_create(table[e].value, table[j].name)) creates[e] = 1;
-    }
+    if (creates[e] < 0) creates[e] = table.size() <= kExactCreates ? exactly(e) : roughly(e);
     return creates[e] == 1;
+  }
+
+ private:
+  signed char exactly(int e) const {
+    for (size_t j = e + 1; j < table.size(); ++j)
+      if (!table[j].name.empty() && may_create(table[e].value, table[j].name)) return 1;
+    return 0;
+  }
+
+  signed char roughly(int e) const {
+    const std::string& v = table[e].value;
+    if (v.empty() || v == "NULL") return 1;
+    if (last_holding[static_cast<unsigned char>(v.front())] > e ||
+        last_holding[static_cast<unsigned char>(v.back())] > e)
+      return 1;
+    for (unsigned char c : v)
+      if (last_starting[c] > e) return 1;
+    return 0;
   }
 };
 
@@ -96,8 +128,8 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
   std::vector<int>& found = sub.found;
   get_matched_names(sub.matcher, line.text, found);
   // Whether `found` lists exactly the names the text holds: until the first
-  // replacement, when the automaton is built.
-  bool exact = sub.matcher.built;
+  // replacement.
+  bool exact = true;
   size_t k = 0;
   while (k < found.size()) {
     const int e = found[k++];
@@ -116,7 +148,7 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     exact = false;
     if (sub.creates_names(e)) {
       get_matched_names(sub.matcher, line.text, found);
-      exact = sub.matcher.built;
+      exact = true;
       k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
     }
   }

@@ -8,8 +8,11 @@
 // entry of that name).
 #include "swaps/swap_table.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "driver/diagnostics.h"
@@ -17,7 +20,9 @@
 #include "driver/limits.h"
 #include "driver/settings.h"
 #include "expr/limits.h"
+#include "text/pattern_index.h"
 #include "text/strings.h"
+#include "text/substring_index.h"
 
 namespace korvex {
 namespace {
@@ -52,48 +57,161 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
   }
 }
 
-// Each step is taken only where one string contains the other; later steps
-// see the results of earlier ones. A value that holds its own name through
-// another entry grows at every step: each step is held to the line limit
-// (350), and the whole pass to a work budget (357) proportional to what it
-// costs when nothing grows, since the texts are examined 4 times per pair of
-// entries and even lines within the limit would take minutes. Both errors
-// are blamed on the SWAP statement of the entry that would grow.
-void cross_substitute(Swaps& t, const Lines& decl) {
-  const size_t count = t.size();
-  std::uint64_t table_bytes = 0;
-  std::vector<std::string> names;  // as declared, for the error
-  names.reserve(count);
-  for (const Swap& s : t) {
-    table_bytes += s.name.size() + s.value.size() + 1;
-    names.push_back(s.name);
+// Cross-substitution in the documented order: for each entry i, and inside
+// for each other entry j in ascending order, (1) j into the name of i, (2) i
+// into the name of j, (3) j into the value of i, (4) i into the value of j;
+// later steps see the results of earlier ones. A step changes its text only
+// where the text holds the other entry's name, so only the pairs where some
+// step can do so are visited, in the same order: the entries whose names
+// the name or value of i holds, and those whose name or value holds the
+// name of i. A pair changes only the texts of its two entries, so the pairs
+// still to come for i are looked for again only when the name or value of
+// i has changed.
+//
+// Every text (2k: the name of entry k, 2k + 1: its value) is searched for
+// the names (a pattern index) when it is made or changed, and filed with
+// each name it holds; that answers both questions while the names stay as
+// declared. A name the cross-substitution has changed is looked for with a
+// substring index of all texts, made when first needed.
+//
+// A value that holds its own name through another entry grows at every
+// step: each step is held to the line limit (350), and the whole pass to a
+// work budget (357), counted in bytes written by the steps, proportional to
+// the size of the table; both errors are blamed on the SWAP statement of
+// the entry that would grow.
+class CrossSubstitution {
+ public:
+  CrossSubstitution(Swaps& t, const Lines& decl) : t_(t), decl_(decl) {
+    const size_t count = t.size();
+    std::uint64_t table_bytes = 0;
+    names_.reserve(count);
+    for (size_t k = 0; k < count; ++k) {
+      table_bytes += t[k].name.size() + t[k].value.size() + 1;
+      names_.push_back(t[k].name);
+      names_index_.set(static_cast<int>(k), t[k].name);
+    }
+    const std::uint64_t per_byte = kSwapWorkPerEntryByte * (count == 0 ? 1 : count);
+    budget_ = table_bytes > (UINT64_MAX - kSwapWorkFloor) / per_byte
+                  ? UINT64_MAX
+                  : kSwapWorkFloor + per_byte * table_bytes;
+    holds_.resize(2 * count);
+    searched_at_.resize(2 * count);
+    holders_.resize(count);
+    renamed_.assign(count, 0);
+    for (size_t id = 0; id < 2 * count; ++id) search(static_cast<int>(id));
   }
-  const std::uint64_t per_byte = kSwapWorkPerEntryByte * count;
-  const std::uint64_t budget =
-      table_bytes > (UINT64_MAX - kSwapWorkFloor) / per_byte
-          ? UINT64_MAX
-          : kSwapWorkFloor + per_byte * table_bytes;
-  std::uint64_t work = 0;
-  auto contains = [&](const std::string& a, const std::string& b) {
-    work += a.size() + b.size();
-    return strcmp(a, b);
-  };
-  auto step = [&](size_t a, std::string& text, const Swap& by) {
-    check_replace_size(decl[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
-    swap_str(text, by);
-    work += text.size();
-    if (work > budget) linerr(Err::SWAP_WORK, decl[a], names[a], budget);
-  };
-  for (size_t i = 0; i < count; ++i) {
-    for (size_t j = 0; j < count; ++j) {
-      if (i == j) continue;
-      if (contains(t[i].name, t[j].name)) step(i, t[i].name, t[j]);
-      if (contains(t[j].name, t[i].name)) step(j, t[j].name, t[i]);
-      if (contains(t[i].value, t[j].name)) step(i, t[i].value, t[j]);
-      if (contains(t[j].value, t[i].name)) step(j, t[j].value, t[i]);
+
+  void run() {
+    for (size_t i = 0; i < t_.size(); ++i) {
+      pairs_of(i, 0);
+      for (size_t k = 0; k < pairs_.size(); ++k) {
+        const size_t j = static_cast<size_t>(pairs_[k]);
+        bool i_changed = false;
+        if (step(i, t_[i].name, t_[j])) {
+          renamed(i);
+          i_changed = true;
+        }
+        if (step(j, t_[j].name, t_[i])) renamed(j);
+        if (step(i, t_[i].value, t_[j])) {
+          changed(value_id(i));
+          i_changed = true;
+        }
+        if (step(j, t_[j].value, t_[i])) changed(value_id(j));
+        if (i_changed) {
+          pairs_of(i, j + 1);
+          k = static_cast<size_t>(-1);
+        }
+      }
     }
   }
-}
+
+ private:
+  static int name_id(size_t k) { return static_cast<int>(2 * k); }
+  static int value_id(size_t k) { return static_cast<int>(2 * k + 1); }
+  const std::string& text(int id) const {
+    const Swap& s = t_[static_cast<size_t>(id / 2)];
+    return id % 2 == 0 ? s.name : s.value;
+  }
+
+  // Finds the names text `id` holds, and files it with each of them.
+  void search(int id) {
+    std::vector<int>& holds = holds_[static_cast<size_t>(id)];
+    names_index_.find_in(text(id), holds);
+    searched_at_[static_cast<size_t>(id)] = renames_;
+    for (int k : holds) holders_[static_cast<size_t>(k)].push_back(id);
+  }
+
+  void changed(int id) {
+    search(id);
+    if (texts_) texts_->set(id, text(id));
+  }
+
+  void renamed(size_t k) {
+    ++renames_;
+    renamed_[k] = 1;
+    names_index_.set(static_cast<int>(k), t_[k].name);
+    changed(name_id(k));
+  }
+
+  // The entries from `from` on, other than i, that a step of the pair with i
+  // can change something for, ascending.
+  void pairs_of(size_t i, size_t from) {
+    pairs_.clear();
+    for (int id : {name_id(i), value_id(i)}) {
+      // What a text holds is known until a name changes.
+      if (searched_at_[static_cast<size_t>(id)] != renames_) search(id);
+      const std::vector<int>& holds = holds_[static_cast<size_t>(id)];
+      pairs_.insert(pairs_.end(), holds.begin(), holds.end());
+    }
+    const std::string& name = t_[i].name;
+    if (!name.empty()) {
+      if (renamed_[i]) {
+        if (!texts_) {
+          texts_.emplace();
+          for (size_t id = 0; id < 2 * t_.size(); ++id)
+            texts_->set(static_cast<int>(id), text(static_cast<int>(id)));
+        }
+        texts_->find_containing(name, found_);
+        for (int id : found_) pairs_.push_back(id / 2);
+      } else {
+        // Every text was last searched with this name as it is; a text
+        // filed with it may have lost it since.
+        for (int id : holders_[i])
+          if (text(id).find(name) != std::string::npos) pairs_.push_back(id / 2);
+      }
+    }
+    std::sort(pairs_.begin(), pairs_.end());
+    pairs_.erase(std::unique(pairs_.begin(), pairs_.end()), pairs_.end());
+    std::erase_if(pairs_, [&](int j) {
+      return static_cast<size_t>(j) < from || static_cast<size_t>(j) == i;
+    });
+  }
+
+  // Replaces the name of `by` in `text`, a text of entry `a`; whether the
+  // text held it.
+  bool step(size_t a, std::string& text, const Swap& by) {
+    if (by.name.empty() || !match(text, by.name)) return false;
+    check_replace_size(decl_[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
+    swap_str(text, by);
+    work_ += text.size();
+    if (work_ > budget_) linerr(Err::SWAP_WORK, decl_[a], names_[a], budget_);
+    return true;
+  }
+
+  Swaps& t_;
+  const Lines& decl_;
+  std::vector<std::string> names_;  // as declared, for the error
+  PatternIndex names_index_;        // entry k: its name
+  std::vector<std::vector<int>> holds_;    // per text: the names it held when searched
+  std::vector<std::uint64_t> searched_at_;  // per text: renames_ when it was searched
+  std::vector<std::vector<int>> holders_;  // per entry: texts filed with its name
+  std::vector<char> renamed_;              // per entry: its name has changed
+  std::uint64_t renames_ = 0;
+  std::optional<SubstringIndex> texts_;
+  std::uint64_t budget_ = 0;
+  std::uint64_t work_ = 0;
+  std::vector<int> pairs_, found_;
+};
 
 void trace_swaps(const Swaps& table) {
   if (!settings.DEBUG) return;
@@ -115,13 +233,17 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
   const size_t cap = settings.MAX_DEFS > 0 ? static_cast<size_t>(settings.MAX_DEFS) : 0;
   std::string name, value;
   Lines decl(2);  // the statement behind each entry (none for the two built in)
+  std::unordered_map<std::string, int> first = {{"BUILD_NUM", 0}, {"VERSION", 1}};
   for (const Line& line : lines) {
     if (!match(line.text, "SWAP")) continue;
     const bool global = match(line.text, ".GLOBAL");
     const bool cmd = match(line.text, ".CMD");
     get_name_value(line.text, name, value);
-    const int at = get_swap_index(table, name);
+    // The first entry of each name (get_swap_index, without a search).
+    const auto known = name.empty() ? first.end() : first.find(name);
+    const int at = known == first.end() ? -1 : known->second;
     if (at <= 0) {
+      if (at < 0 && !name.empty()) first.emplace(name, static_cast<int>(table.size()));
       table.push_back(Swap{name, value, global, cmd});
       decl.push_back(line);
       if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, settings.MAX_DEFS);
@@ -131,7 +253,7 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
       table[at].global = global;
     }
   }
-  cross_substitute(table, decl);
+  CrossSubstitution(table, decl).run();
   // A name emptied by the cross-substitution would match everywhere: such an
   // entry is dropped, the others stay.
   std::erase_if(table, [](const Swap& s) { return s.name.empty(); });

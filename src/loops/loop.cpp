@@ -1,0 +1,85 @@
+// The loop table's lookups. Small tables are searched entry by entry, as
+// the rule reads; larger ones through the index, with the same answers.
+#include "loops/loop.h"
+
+namespace korvex {
+namespace {
+
+constexpr size_t kScanned = 16;
+
+size_t length_difference(const std::string& a, const std::string& b) {
+  return a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+}
+
+bool either_holds(const std::string& a, const std::string& b) {
+  return a.find(b) != std::string::npos || b.find(a) != std::string::npos;
+}
+
+}  // namespace
+
+const Loops::Index& Loops::index() const {
+  if (!index_) {
+    auto index = std::make_shared<Index>();
+    index->first.reserve(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i) {
+      index->first.emplace(entries_[i].name, static_cast<int>(i));
+      index->lengths.insert(entries_[i].name.size());
+    }
+    index_ = std::move(index);
+  }
+  return *index_;
+}
+
+int Loops::find(const std::string& name) const {
+  if (entries_.size() <= kScanned) {
+    for (size_t i = 0; i < entries_.size(); ++i)
+      if (entries_[i].name == name) return static_cast<int>(i);
+    return -1;
+  }
+  const auto& first = index().first;
+  const auto it = first.find(name);
+  return it == first.end() ? -1 : it->second;
+}
+
+int Loops::find_near(const std::string& name) const {
+  int best = -1;
+  size_t best_diff = 1000000;
+  auto consider = [&](int i) {
+    const size_t diff = length_difference(entries_[static_cast<size_t>(i)].name, name);
+    if (diff < best_diff || (diff == best_diff && i < best)) {
+      best_diff = diff;
+      best = i;
+    }
+  };
+  if (entries_.size() <= kScanned || name.empty()) {
+    // Every entry holds the empty name.
+    for (size_t i = 0; i < entries_.size(); ++i) {
+      if (!either_holds(entries_[i].name, name)) continue;
+      if (entries_[i].name.size() == name.size()) return static_cast<int>(i);
+      if (length_difference(entries_[i].name, name) < best_diff) consider(static_cast<int>(i));
+    }
+    return best;
+  }
+  const int same = find(name);
+  if (same >= 0) return same;
+  // Shorter names held in `name`: its pieces of the lengths names have.
+  const Index& ix = index();
+  for (size_t len : ix.lengths) {
+    if (len >= name.size()) break;
+    for (size_t at = 0; at + len <= name.size(); ++at) {
+      const auto it = ix.first.find(name.substr(at, len));
+      if (it != ix.first.end()) consider(it->second);
+    }
+  }
+  // Longer names holding it.
+  if (!ix.names) {
+    ix.names = std::make_unique<SubstringIndex>();
+    for (size_t i = 0; i < entries_.size(); ++i) ix.names->set(static_cast<int>(i), entries_[i].name);
+  }
+  std::vector<int> holding;
+  ix.names->find_containing(name, holding);
+  for (int i : holding) consider(i);
+  return best;
+}
+
+}  // namespace korvex
