@@ -6,9 +6,9 @@
 // INCLUDE, and every CREATE child with the swaps handed down to it.
 #include "driver/lint_run.h"
 
-#include <fstream>
+#include <sys/stat.h>
+
 #include <set>
-#include <sstream>
 #include <utility>
 
 #include "bignum/big_error.h"
@@ -19,26 +19,34 @@
 #include "lint/lint_report.h"
 #include "output/depfile.h"
 #include "output/file_list.h"
+#include "text/input_files.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
 namespace korvex {
 namespace {
 
+bool is_directory(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The scan reads the bytes the run read, or reads the file for the rest of
+// the run: a pipe could not be read a second time. A directory counts as a
+// file without text.
 bool read_whole(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  if (in.bad()) return false;
-  text = std::move(s).str();
+  const InputFile* file = input_file(path);
+  if (file == nullptr) {
+    if (!is_directory(path)) return false;
+    text.clear();
+    return true;
+  }
+  if (file->read_failed) return false;
+  text.assign(file->bytes());
   return true;
 }
 
-bool readable(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return in.is_open();
-}
+bool readable(const std::string& path) { return input_file(path) != nullptr || is_directory(path); }
 
 // A file named by a statement, as the run looks for it: in the include
 // directories, then as written; "" when it is in neither.
