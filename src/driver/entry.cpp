@@ -20,6 +20,7 @@
 #include "output/depfile.h"
 #include "output/file_list.h"
 #include "output/out_files.h"
+#include "text/input_files.h"
 
 namespace korvex {
 namespace {
@@ -45,6 +46,7 @@ void finish_outputs() {
 
 int run(int argc, const char* const* argv) {
   forget_dependencies();
+  forget_input_files();
   Defs cmd_defs;
   const Lines forwarded;
   std::string source, definition;

@@ -7,11 +7,9 @@
 #include "driver/lint_run.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <utility>
 
 #include "bignum/big_error.h"
@@ -21,27 +19,34 @@
 #include "driver/settings.h"
 #include "lint/lint_report.h"
 #include "output/depfile.h"
+#include "text/input_files.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
 namespace korvex {
 namespace {
 
-// Reads a regular file whole. Anything else (a FIFO, a device) has been
-// read by the run already, or would never end: it is not scanned.
+bool is_directory(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The scan reads the bytes the run read, or reads the file for the rest of
+// the run: a pipe could not be read a second time. A directory counts as a
+// file without text.
 bool read_whole(const std::string& path, std::string& text) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  if (in.bad()) return false;
-  text = std::move(s).str();
+  const InputFile* file = input_file(path);
+  if (file == nullptr) {
+    if (!is_directory(path)) return false;
+    text.clear();
+    return true;
+  }
+  if (file->read_failed) return false;
+  text.assign(file->bytes());
   return true;
 }
 
-bool readable(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
+bool readable(const std::string& path) { return input_file(path) != nullptr || is_directory(path); }
 
 // A file named by a statement, as the run looks for it: in the include
 // directories, then as written; "" when it is in neither.

@@ -1,6 +1,8 @@
 // The one instance of the run settings.
 #include "driver/settings.h"
 
+#include "text/input_files.h"
+
 namespace korvex {
 
 Settings settings;
@@ -15,6 +17,7 @@ void close_streams() {
 void reset_settings() {
   close_streams();
   settings = Settings();
+  forget_input_files();
 }
 
 }  // namespace korvex

@@ -87,6 +87,8 @@ struct Settings {
   // Work done so far in the run, held to the budgets of driver/budget.h.
   std::uint64_t generated_bytes = 0;
   std::uint64_t arith_work = 0;
+  // Bytes of input read in the run, each file once (text/input_files.h).
+  std::uint64_t input_bytes = 0;
 };
 
 extern Settings settings;

@@ -6,10 +6,10 @@
 
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "text/input_files.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -114,13 +114,9 @@ std::string find_path(const Line& line, const std::string& name) {
 
 bool file_exists(const Line& line, std::string name, int, int quiet) {
   remove_last_spaces(name);
-  {
-    // A directory opens as a stream on Linux but cannot be read; it is not a file.
-    struct stat st;
-    const bool is_dir = stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    std::ifstream in(name);
-    if (in.is_open() && !is_dir) return true;
-  }
+  // The test reads the file, once for the run: a pipe has nothing left for
+  // a second open (text/input_files.h). A directory is not a file.
+  if (input_file(name) != nullptr) return true;
   if (quiet) return false;
   if (!is_no_line(line)) linerr(Err::FILE_NOT_FOUND, line, name);
   generr(Err::CMDLINE_FILE_OPEN, get_path() + name);
