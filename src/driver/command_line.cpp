@@ -192,6 +192,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       }
     } else if (arg == "-error_location") {
       settings.ERROR_LOCATION = true;
+    } else if (arg == "-line_markers") {
+      settings.LINE_MARKERS = true;
     } else if (arg == "-lint") {
     } else if (arg == "-header") {
       settings.HEADER = true;

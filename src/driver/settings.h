@@ -46,6 +46,9 @@ struct Settings {
   // -error_location: every error message starts with a line
   // "FILE:LINE: error NNN: text" that editors and CI annotators read.
   bool ERROR_LOCATION = false;
+  // -line_markers: every generated file holds `line directives that name
+  // the source file and line each of its lines comes from.
+  bool LINE_MARKERS = false;
   // The build being processed when its file has several builds (or is the
   // child of one that has), else -1: error locations name it.
   int error_build = -1;

@@ -14,6 +14,7 @@
 #include "driver/errors.h"
 #include "driver/settings.h"
 #include "output/compare.h"
+#include "output/line_markers.h"
 #include "output/out_files.h"
 #include "text/paths.h"
 #include "text/reader.h"
@@ -159,22 +160,36 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
   }
 
   int differences = 0;
-  size_t skipped = 0;
+  // The position in the existing file of the next compared line.
+  size_t k = start;
+  auto compare_next = [&](const Line& generated) {
+    Line old;
+    if (k < existing.size()) {
+      old = existing[k];
+    } else {
+      old.num = static_cast<int>(k) + 1;
+    }
+    ++k;
+    differences += compare_lines(generated, old);
+  };
+  LineMarkers markers;
+  Line marker;
   // The buffer made at the start, room for a piece and a long line after it.
   std::string chunk;
   chunk.swap(output_buffer());
   chunk.clear();
   for (size_t i = start; i < lines.size(); ++i) {
     Line& l = lines[i];
-    if (match(l.text, "CREATE")) {
-      ++skipped;
-      continue;
-    }
+    if (match(l.text, "CREATE")) continue;
+    // A marker is a line of the file like the others: written, or compared
+    // with the existing file's line at its place.
+    const bool marked = settings.LINE_MARKERS && markers.get_marker(l, marker.text);
     // The line keeps its indented text: later dumps of the lines show it.
     // An empty line is written without its indentation.
     const bool empty = writes_empty(l.text);
     if (!empty && l.indent > 0) l.text.insert(0, static_cast<size_t>(l.indent), ' ');
     if (!settings.COMP) {
+      if (marked) chunk += marker.text + '\n';
       if (!empty) chunk += l.text;
       chunk += '\n';
       if (chunk.size() >= kChunk) {
@@ -182,15 +197,8 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
         chunk.clear();
       }
     } else {
-      const Line& generated = l;
-      const size_t k = i - skipped;
-      Line old;
-      if (k < existing.size()) {
-        old = existing[k];
-      } else {
-        old.num = static_cast<int>(k) + 1;
-      }
-      differences += compare_lines(generated, old);
+      if (marked) compare_next(marker);
+      compare_next(l);
     }
   }
   if (!settings.COMP) emit(chunk);
