@@ -47,6 +47,7 @@
   X(OUTPUT_IS_INPUT, 122, "{} is an input file of this run and would be overwritten")     \
   X(NAME_CONTROL_CHAR, 123, "file name {} holds a control character")                     \
   X(LINT_HAZARDS, 130, "lint report of {} warnings")                                      \
+  X(COMPARE_DIFFERENCES, 131, "compare found {} differing lines")                         \
   X(INTERNAL, 199, "Internal error: {}")                                                   \
   /* line errors */                                                                        \
   X(FILE_NOT_FOUND, 300, "couldn't open file {}")                                          \
