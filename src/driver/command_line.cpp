@@ -190,6 +190,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         std::ofstream(kDiffFileName, std::ios::out | std::ios::binary);
         report_made = true;
       }
+    } else if (arg == "-exit_code") {
+      settings.EXIT_CODE = true;
     } else if (arg == "-error_location") {
       settings.ERROR_LOCATION = true;
     } else if (arg == "-line_markers") {

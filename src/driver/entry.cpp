@@ -67,6 +67,10 @@ int run(int argc, const char* const* argv) {
   if (settings.COMP) print_comp(differences);
   finish_outputs();
   if (!settings.depfile.empty()) write_depfile(settings.depfile);
+  // A compare that found differences is a failure to a script or a build
+  // only when it asks for that; the summary says it either way.
+  if (settings.COMP && settings.EXIT_CODE && differences > 0)
+    return error_def(Err::COMPARE_DIFFERENCES).number;
   return 0;
 }
 

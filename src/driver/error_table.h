@@ -51,6 +51,7 @@
     "{} line {} exceeds the limit of {} bytes for one line (use max_lines flag)")           \
   X(INPUT_TOO_LARGE, 132,                                                                  \
     "{} takes the input of this run past the limit of {} bytes (use max_lines flag)")       \
+  X(COMPARE_DIFFERENCES, 133, "compare found {} differing lines")                         \
   X(INTERNAL, 199, "Internal error: {}")                                                   \
   /* line errors */                                                                        \
   X(FILE_NOT_FOUND, 300, "couldn't open file {}")                                          \

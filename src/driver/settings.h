@@ -43,6 +43,8 @@ struct Settings {
   // text, makes no output file or directory and no per-file list; the
   // hazard report is printed instead.
   bool LINT = false;
+  // -exit_code: a compare that found differences ends with status 133.
+  bool EXIT_CODE = false;
   // -error_location: every error message starts with a line
   // "FILE:LINE: error NNN: text" that editors and CI annotators read.
   bool ERROR_LOCATION = false;

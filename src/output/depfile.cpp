@@ -119,6 +119,10 @@ void write_depfile(const std::string& path) {
     text += escaped(p);
   }
   text += "\n";
+  // A rule without commands for every prerequisite: make and ninja take a
+  // file that was renamed or deleted since as made, and run Korvex again
+  // instead of stopping.
+  for (const std::string& p : files_read) text += "\n" + escaped(p) + ":\n";
   out << text;
   if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, path);
 }

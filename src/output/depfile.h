@@ -1,6 +1,8 @@
 // The make-style dependency file of -depfile: every file written in the run
 // as a target, every file read (source, definition, included and child
-// files) as a prerequisite. Written only after a successful run.
+// files) as a prerequisite, and a target without prerequisites for every
+// prerequisite, so that a file renamed or deleted since does not stop make or
+// ninja. Written only after a successful run.
 #pragma once
 
 #include <string>

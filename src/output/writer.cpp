@@ -201,6 +201,15 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
       compare_next(l);
     }
   }
+  if (settings.COMP) {
+    // Every line of the existing file beyond the generated ones differs,
+    // empty or not. The empty record after the file's final newline is no
+    // line of it: a file written from these lines compares equal.
+    size_t end = existing.size();
+    if (end > 0 && existing[end - 1].text.empty()) --end;
+    for (size_t k = lines.size() - skipped; k < end; ++k)
+      differences += compare_extra_line(existing[k]);
+  }
   if (!settings.COMP) emit(chunk);
   chunk.swap(output_buffer());
   if (!settings.COMP && settings.OUT) {
