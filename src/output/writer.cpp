@@ -207,8 +207,8 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     // line of it: a file written from these lines compares equal.
     size_t end = existing.size();
     if (end > 0 && existing[end - 1].text.empty()) --end;
-    for (size_t k = lines.size() - skipped; k < end; ++k)
-      differences += compare_extra_line(existing[k]);
+    for (size_t extra = k; extra < end; ++extra)
+      differences += compare_extra_line(existing[extra]);
   }
   if (!settings.COMP) emit(chunk);
   chunk.swap(output_buffer());
