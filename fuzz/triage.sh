@@ -17,7 +17,7 @@ korvex=$(readlink -f "${2:?usage: triage.sh BUILD_DIR KORVEX [LIMIT]}")
 limit=${3:-5}
 defects=0
 # The statuses a run may end with: 0 and those of the error table's numbers.
-table="$(dirname "$0")/../src/driver/error_table.h"
+table="$(dirname "$0")/../src/base/error_table.h"
 accepted=" 0 $(grep -o 'X([A-Z_0-9]*, *[0-9]*' "$table" | sed 's/.*, *//' | grep -vx 199 |
   while read -r n; do echo $((n % 256)); done | sort -un | tr '\n' ' ')"
 [ "$accepted" != " 0 " ] || { echo "cannot read the error numbers of $table" >&2; exit 2; }

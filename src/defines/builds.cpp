@@ -6,10 +6,10 @@
 // only BUILDk is defined. Blocks cannot nest.
 #include "defines/builds.h"
 
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "defines/conditional_blocks.h"
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -31,7 +31,7 @@ void set_builds(Lines& lines) {
     }
   }
   if (open >= 0) linerr(Err::BUILD_NO_ENDBUILD, lines[open]);
-  if (settings.VERBOSE) {
+  if (options.VERBOSE) {
     trace("Set builds:");
     print_debug(lines, "set_builds");
   }

@@ -12,10 +12,10 @@
 
 #include <vector>
 
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "defines/define_table.h"
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
 #include "expr/concat.h"
 #include "text/strings.h"
 
@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* kRemoveDef = "REMOVE_DEF";
 
-bool tracing() { return settings.VERBOSE && settings.DEBUG; }
+bool tracing() { return options.VERBOSE && options.DEBUG; }
 
 // The word after `keyword` (which ends in a blank), runs of blanks counted as one.
 std::string word_after(const std::string& text, const char* keyword) {
@@ -102,7 +102,7 @@ int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int al
     } else if (match(text, "ENDIF ")) {
       if (word_after(text, "ENDIF ") != b.name) linerr(Err::ENDIF_MISMATCH, lines[a], b.a0);
       lines[a].text = kRemoveDef;
-      if (settings.VERBOSE) print_debug(lines, "mark_defs");
+      if (options.VERBOSE) print_debug(lines, "mark_defs");
       closed = a;
     } else if (match(text, "IFDEF ")) {
       const bool drop = !b.active;
@@ -185,7 +185,7 @@ void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
   } else {
     remove_lines(lines, kRemoveDef);
   }
-  if (settings.VERBOSE) print_debug(lines, "insert_defs");
+  if (options.VERBOSE) print_debug(lines, "insert_defs");
 }
 
 void remove_ifdef_true(Lines& lines, Lines& aside) {

@@ -11,9 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "expr/conditions.h"
 #include "text/strings.h"
 
@@ -21,7 +21,7 @@ namespace korvex {
 namespace {
 
 void trace_defs(const Defs& table) {
-  if (!settings.DEBUG) return;
+  if (!options.DEBUG) return;
   trace("Total of " + std::to_string(table.size()) + " defs: ");
   for (size_t i = 0; i < table.size(); ++i) {
     const std::string idx = std::to_string(i);
@@ -82,7 +82,7 @@ int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
   }
   build.add(Def{"TRUE", false, false, true});
 
-  const size_t cap = settings.MAX_DEFS > 0 ? static_cast<size_t>(settings.MAX_DEFS) : 0;
+  const size_t cap = options.MAX_DEFS > 0 ? static_cast<size_t>(options.MAX_DEFS) : 0;
   std::string decided;
   for (const Line& line : lines) {
     if (match(line.text, "DEFINE")) {
@@ -90,7 +90,7 @@ int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
       const int at = build.find(lookup_key(line, name, decided));
       if (at < 0) {
         build.add(Def{name, match(line.text, "DEFINE.GLOBAL"), false, true});
-        if (table.size() >= cap) generr(Err::DEFINE_TABLE_FULL, settings.MAX_DEFS);
+        if (table.size() >= cap) generr(Err::DEFINE_TABLE_FULL, options.MAX_DEFS);
       } else if (!table[at].locked) {
         table[at].defined = true;
       }

@@ -8,11 +8,13 @@
 #include <climits>
 #include <cstdlib>
 
-#include "driver/errors.h"
-#include "driver/limits.h"
+#include "base/errors.h"
+#include "base/limits.h"
+#include "base/options.h"
+#include "base/run_state.h"
 #include "driver/pipeline.h"
 #include "driver/settings.h"
-#include "expr/paren.h"
+#include "text/paren.h"
 #include "output/depfile.h"
 #include "text/paths.h"
 #include "text/strings.h"
@@ -33,16 +35,16 @@ std::string canonical(const std::string& name) {
 class TreeLevel {
  public:
   TreeLevel(const Line& create, const std::string& child) {
-    if (settings.create_index >= kMaxCreateDepth)
+    if (run_state.create_index >= kMaxCreateDepth)
       linerr(Err::CREATE_TOO_DEEP, create, kMaxCreateDepth);
-    if (settings.create_tree.size() <= static_cast<size_t>(settings.create_index))
-      settings.create_tree.resize(static_cast<size_t>(settings.create_index) + 1);
-    Line& entry = settings.create_tree[static_cast<size_t>(settings.create_index)];
+    if (run_state.create_tree.size() <= static_cast<size_t>(run_state.create_index))
+      run_state.create_tree.resize(static_cast<size_t>(run_state.create_index) + 1);
+    Line& entry = run_state.create_tree[static_cast<size_t>(run_state.create_index)];
     entry = create;
     entry.text = child;
-    ++settings.create_index;
+    ++run_state.create_index;
   }
-  ~TreeLevel() { --settings.create_index; }
+  ~TreeLevel() { --run_state.create_index; }
   TreeLevel(const TreeLevel&) = delete;
   TreeLevel& operator=(const TreeLevel&) = delete;
 };
@@ -69,7 +71,7 @@ void create_names(const Line& line, std::string& child_src, std::string& child_d
 // Where insert_create will look for `name`, without reporting a missing
 // file. A name with a control character is left to insert_create to report.
 std::string quietly_located(const Line& line, const std::string& name) {
-  for (const std::string& d : settings.incdirs)
+  for (const std::string& d : options.incdirs)
     if (file_exists(line, d + name, 0, 1)) return d + name;
   return name;
 }
@@ -130,8 +132,8 @@ int insert_create(const std::string& flags, int level, const std::string& source
     if (!child_def.empty()) child_def = find_path(line, child_def) + child_def;
 
     Lines forwarded = forwarded_lines(line, swaps, defs, loops, rest);
-    if (forwarded.size() > static_cast<size_t>(settings.MAX_DEFS) - 1)
-      generr(Err::FORWARDED_FULL, extract_name(child_src), settings.MAX_DEFS - 1);
+    if (forwarded.size() > static_cast<size_t>(options.MAX_DEFS) - 1)
+      generr(Err::FORWARDED_FULL, extract_name(child_src), options.MAX_DEFS - 1);
 
     const std::string key = canonical(child_src);
     for (size_t i = 0; i < source_chain.size(); ++i) {

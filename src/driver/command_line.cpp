@@ -11,16 +11,18 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
+#include "base/run_state.h"
 #include "driver/settings.h"
 #include "output/depfile.h"
+#include "output/output_state.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
 namespace korvex {
 
-std::string get_version() { return std::string("Korvex version ") + kVersion; }
 
 std::string get_help() {
   std::string h;
@@ -41,9 +43,9 @@ std::string get_help() {
   h += "  -header_remark        header remark string (default is // ) \n";
   h += "  -d define             add Korvex define \n";
   h += "  -max_defs defs        maximum definitions per type (default is " +
-       std::to_string(settings.MAX_DEFS) + ") \n";
+       std::to_string(options.MAX_DEFS) + ") \n";
   h += "  -max_lines lines      maximum lines per file (default is " +
-       std::to_string(settings.MAX_LINES) + ") \n";
+       std::to_string(options.MAX_LINES) + ") \n";
   h += std::string("  -debug                print debug information to ") + kDebugFileName + "\n";
   h += "  -ver                  print version and exit \n";
   h += "  -help                 print help inforamtion and exit \n";
@@ -53,19 +55,19 @@ std::string get_help() {
 void print_help() { print_msg(get_version() + "\n" + get_help()); }
 
 void open_debug() {
-  settings.DEBUG = true;
-  if (settings.debug_deferred) return;
+  options.DEBUG = true;
+  if (run_state.debug_deferred) return;
   // A trace that is there already may be a file of the run by another name:
   // it is emptied once the run's files are named, after the walk.
   std::error_code ec;
-  if (!settings.debugfile.is_open() && std::filesystem::exists(kDebugFileName, ec)) {
-    settings.debug_deferred = true;
+  if (!run_state.debugfile.is_open() && std::filesystem::exists(kDebugFileName, ec)) {
+    run_state.debug_deferred = true;
     return;
   }
   // A second -debug starts the trace again; opening the open stream would
   // fail it and lose the rest of the trace.
-  if (settings.debugfile.is_open()) settings.debugfile.close();
-  settings.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+  if (run_state.debugfile.is_open()) run_state.debugfile.close();
+  run_state.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
   trace(get_version());
 }
 
@@ -80,13 +82,13 @@ bool names_file(const std::string& own, const std::string& source, const std::st
 // error 122, or with `quiet` (the run ends with another error, or the help)
 // it is left as it is.
 void open_deferred_debug(const std::string& source, const std::string& definition, bool quiet) {
-  if (!settings.debug_deferred) return;
-  settings.debug_deferred = false;
+  if (!run_state.debug_deferred) return;
+  run_state.debug_deferred = false;
   if (names_file(kDebugFileName, source, definition)) {
     if (quiet) return;
     generr(Err::OUTPUT_IS_INPUT, kDebugFileName);
   }
-  settings.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+  run_state.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
   trace(get_version());
 }
 
@@ -110,7 +112,7 @@ std::string locate(std::string& name) {
   name = find_path(none, name) + name;
   const std::string dir = extract_path(name);
   file_exists(none, name, 0, 0);
-  if (!dir.empty()) settings.incdirs.push_back(dir);
+  if (!dir.empty()) options.incdirs.push_back(dir);
   return dir;
 }
 
@@ -118,14 +120,14 @@ std::string locate(std::string& name) {
 
 std::optional<std::string> parse_flags(int argc, const char* const* argv, std::string& source,
                                        std::string& definition, Defs& cmd_defs) {
-  settings.incdirs.push_back(get_path());
+  options.incdirs.push_back(get_path());
   std::string flags;
   for (int i = 1; i < argc; ++i) flags += std::string(argv[i]) + " ";
 
   // -lint changes what other options do (-comp, -o, -od write nothing), so
   // it counts wherever it stands on the line.
   for (int i = 1; i < argc; ++i)
-    if (std::string(argv[i]) == "-lint") settings.LINT = true;
+    if (std::string(argv[i]) == "-lint") options.LINT = true;
 
   int positional = 0;
   bool report_made = false;  // "-comp" made the compare report
@@ -147,42 +149,42 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       if (positional == 1) {
         source = fix_slash(arg);
         definition.clear();
-        settings.incdirs.push_back(get_path());
+        options.incdirs.push_back(get_path());
       } else if (positional == 2) {
         definition = fix_slash(arg);
       }
     } else if (arg == "-o") {
       const std::string v = value();
-      settings.OUTFLAG = true;
-      settings.outname = fix_slash(v);
-      settings.OUT = v != "STDO";
+      options.OUTFLAG = true;
+      output_state.outname = fix_slash(v);
+      output_state.OUT = v != "STDO";
     } else if (arg == "-od") {
       const std::string v = value();
-      settings.OUTDFLAG = true;
-      settings.outdir_base = v;
+      options.OUTDFLAG = true;
+      options.outdir_base = v;
       check_file_name(v);
-      if (!settings.LINT && !dir_exists(v, 1) && makedir(v) != 0)
+      if (!options.LINT && !dir_exists(v, 1) && makedir(v) != 0)
         generr(Err::OUTPUT_DIR_CREATE, v);
-      settings.outdir_base += "/";
+      options.outdir_base += "/";
     } else if (arg == "-I") {
       const std::string v = fix_slash(value());
       if (dir_exists(get_path() + v, 1))
-        settings.incdirs.push_back(get_path() + v + "/");
+        options.incdirs.push_back(get_path() + v + "/");
       else if (dir_exists(v, 1))
-        settings.incdirs.push_back(v + "/");
+        options.incdirs.push_back(v + "/");
       else
         generr(Err::INCLUDE_DIR_NOT_FOUND, v);
     } else if (arg == "-depfile") {
-      settings.depfile = value();
+      options.depfile = value();
     } else if (arg == "-list") {
-      settings.filelist = value();
+      options.filelist = value();
     } else if (arg == "-listpath") {
-      settings.filelistpath = true;
+      options.filelistpath = true;
     } else if (arg == "-gui") {
-      settings.GUI = true;
+      options.GUI = true;
     } else if (arg == "-comp") {
-      if (settings.LINT) continue;  // a lint run compares nothing and makes no report
-      settings.COMP = true;
+      if (options.LINT) continue;  // a lint run compares nothing and makes no report
+      options.COMP = true;
       // A report that is not there yet is made at once; one that is there is
       // emptied once the run's own files are named, after the walk.
       std::error_code ec;
@@ -191,16 +193,16 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         report_made = true;
       }
     } else if (arg == "-exit_code") {
-      settings.EXIT_CODE = true;
+      options.EXIT_CODE = true;
     } else if (arg == "-error_location") {
-      settings.ERROR_LOCATION = true;
+      options.ERROR_LOCATION = true;
     } else if (arg == "-line_markers") {
-      settings.LINE_MARKERS = true;
+      options.LINE_MARKERS = true;
     } else if (arg == "-lint") {
     } else if (arg == "-header") {
-      settings.HEADER = true;
+      options.HEADER = true;
     } else if (arg == "-header_remark") {
-      settings.HEADER_REM = value();
+      options.HEADER_REM = value();
     } else if (arg == "-d") {
       Def d;
       d.name = value();
@@ -208,14 +210,14 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       d.defined = true;
       cmd_defs.push_back(d);
     } else if (arg == "-max_defs") {
-      settings.MAX_DEFS = capacity_value(value(), Err::MAX_DEFS_NOT_NUMERIC, Err::MAX_DEFS_RANGE);
+      options.MAX_DEFS = capacity_value(value(), Err::MAX_DEFS_NOT_NUMERIC, Err::MAX_DEFS_RANGE);
     } else if (arg == "-max_lines") {
-      settings.MAX_LINES =
+      options.MAX_LINES =
           capacity_value(value(), Err::MAX_LINES_NOT_NUMERIC, Err::MAX_LINES_RANGE);
     } else if (arg == "-debug") {
       open_debug();
     } else if (arg == "-verbose") {
-      settings.VERBOSE = true;
+      options.VERBOSE = true;
     } else if (arg == "-ver" || arg == "--version") {
       print_msg(get_version() + "\n");
       return std::nullopt;
@@ -229,23 +231,23 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
 
   const std::string named_definition = positional >= 2 ? definition : std::string();
   open_deferred_debug(source, named_definition, false);
-  if (settings.COMP) {
+  if (options.COMP) {
     // The compare report is emptied once the run's files are named, so that
     // a source or definition file of that name is never truncated. One this
     // run made cannot be either.
     if (!report_made && names_file(kDiffFileName, source, named_definition))
       generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
-    settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (settings.cmpfile.is_open()) note_own_output(kDiffFileName);
+    output_state.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (output_state.cmpfile.is_open()) note_own_output(kDiffFileName);
   }
-  if (settings.debugfile.is_open()) note_own_output(kDebugFileName);
+  if (run_state.debugfile.is_open()) note_own_output(kDebugFileName);
 
-  if (positional >= 1) settings.srcpath = locate(source);
-  if (positional >= 2 && !definition.empty()) settings.defpath = locate(definition);
+  if (positional >= 1) options.srcpath = locate(source);
+  if (positional >= 2 && !definition.empty()) options.defpath = locate(definition);
 
-  if (settings.OUTFLAG) {
-    const std::string path = settings.outdir_base + settings.outname;
-    if (settings.outname != "STDO" && !settings.COMP) {
+  if (options.OUTFLAG) {
+    const std::string path = options.outdir_base + output_state.outname;
+    if (output_state.outname != "STDO" && !options.COMP) {
       check_file_name(path);
       if (positional >= 1) note_file_read(source);
       if (positional >= 2 && !definition.empty()) note_file_read(definition);
@@ -253,30 +255,30 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       // Only checked here, without touching the file: it is opened at its
       // first write, when every included file is known (open_deferred_output),
       // and put in place at the run's end. A lint run writes nothing to it.
-      if (!settings.LINT) {
-        settings.outfile_path = path;
-        if (!settings.outfile_staged.stage(path)) generr(Err::OUTPUT_OPEN, path);
-        if (settings.outfile_staged.in_place() && !settings.outfile_staged.can_write_in_place())
+      if (!options.LINT) {
+        output_state.outfile_path = path;
+        if (!output_state.outfile_staged.stage(path)) generr(Err::OUTPUT_OPEN, path);
+        if (output_state.outfile_staged.in_place() && !output_state.outfile_staged.can_write_in_place())
           generr(Err::OUTPUT_OPEN, path);
-        settings.outfile_deferred = true;
+        output_state.outfile_deferred = true;
         note_file_written(path);
       }
     }
     trace("OUTFILE: " + path);
   }
-  if (settings.OUTDFLAG) trace("OUTDIR_BASE:  " + settings.outdir_base);
+  if (options.OUTDFLAG) trace("OUTDIR_BASE:  " + options.outdir_base);
 
   if (positional == 0 || positional > 2) {
-    settings.GUI = true;
+    options.GUI = true;
     print_help();
     return std::nullopt;
   }
 
-  if (settings.DEBUG) {
+  if (options.DEBUG) {
     trace("");
     trace("Include directories:");
-    for (size_t i = 0; i < settings.incdirs.size(); ++i)
-      trace("Dir " + std::to_string(i) + ": " + settings.incdirs[i]);
+    for (size_t i = 0; i < options.incdirs.size(); ++i)
+      trace("Dir " + std::to_string(i) + ": " + options.incdirs[i]);
   }
   return flags;
 }

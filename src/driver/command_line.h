@@ -9,7 +9,6 @@
 
 namespace korvex {
 
-std::string get_version();
 std::string get_help();
 void print_help();
 void open_debug();

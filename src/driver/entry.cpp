@@ -9,10 +9,12 @@
 #include <new>
 #include <string>
 
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
+#include "base/run_state.h"
 #include "bignum/big_error.h"
 #include "driver/command_line.h"
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
 #include "driver/lint_run.h"
 #include "driver/pipeline.h"
 #include "driver/settings.h"
@@ -20,6 +22,7 @@
 #include "output/depfile.h"
 #include "output/file_list.h"
 #include "output/out_files.h"
+#include "output/output_state.h"
 #include "text/input_files.h"
 
 namespace korvex {
@@ -31,14 +34,14 @@ namespace {
 // all is a failure too, not a run that went well.
 void finish_outputs() {
   finish_output_file();
-  if (settings.cmpfile.is_open()) {
-    settings.cmpfile.close();
-    if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+  if (output_state.cmpfile.is_open()) {
+    output_state.cmpfile.close();
+    if (output_state.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
   }
-  if (settings.debugfile.is_open()) {
-    settings.debugfile.close();
-    if (settings.debugfile.fail()) generr(Err::WRITE_FAILED, kDebugFileName);
-  } else if (settings.DEBUG) {
+  if (run_state.debugfile.is_open()) {
+    run_state.debugfile.close();
+    if (run_state.debugfile.fail()) generr(Err::WRITE_FAILED, kDebugFileName);
+  } else if (options.DEBUG) {
     generr(Err::WRITE_FAILED, kDebugFileName);
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) generr(Err::WRITE_FAILED, "standard output");
@@ -55,28 +58,28 @@ int run(int argc, const char* const* argv) {
     finish_outputs();
     return 0;
   }
-  if (settings.LINT) {
+  if (options.LINT) {
     const int status = run_lint(*flags, source, definition, cmd_defs);
     finish_outputs();
-    if (!settings.depfile.empty() && (status == 0 || status == error_def(Err::LINT_HAZARDS).number))
-      write_depfile(settings.depfile);
+    if (!options.depfile.empty() && (status == 0 || status == error_def(Err::LINT_HAZARDS).number))
+      write_depfile(options.depfile);
     return status;
   }
   const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
-  print_filelist(settings.filelist, settings.outfiles, false);
-  if (settings.COMP) print_comp(differences);
+  print_filelist(options.filelist, output_state.outfiles, false);
+  if (options.COMP) print_comp(differences);
   finish_outputs();
-  if (!settings.depfile.empty()) write_depfile(settings.depfile);
+  if (!options.depfile.empty()) write_depfile(options.depfile);
   // A compare that found differences is a failure to a script or a build
   // only when it asks for that; the summary says it either way.
-  if (settings.COMP && settings.EXIT_CODE && differences > 0)
+  if (options.COMP && options.EXIT_CODE && differences > 0)
     return error_def(Err::COMPARE_DIFFERENCES).number;
   return 0;
 }
 
 int report(const KorvexError& e) {
-  if (settings.LINT) return report_lint_error(e);
-  if (settings.ERROR_LOCATION) write_stdout(error_location(e));
+  if (options.LINT) return report_lint_error(e);
+  if (options.ERROR_LOCATION) write_stdout(error_location(e));
   print_msg(e.message);
   return e.number;
 }

@@ -12,13 +12,15 @@
 #include <set>
 #include <utility>
 
+#include "base/diagnostics.h"
+#include "base/limits.h"
+#include "base/options.h"
 #include "bignum/big_error.h"
-#include "driver/diagnostics.h"
-#include "driver/limits.h"
 #include "driver/pipeline.h"
 #include "driver/settings.h"
 #include "lint/lint_report.h"
 #include "output/depfile.h"
+#include "output/output_state.h"
 #include "text/input_files.h"
 #include "text/paths.h"
 #include "text/strings.h"
@@ -53,7 +55,7 @@ bool readable(const std::string& path) { return input_file(path) != nullptr || i
 std::string find_quietly(std::string name) {
   remove_last_spaces(name);
   if (name.empty()) return "";
-  for (const std::string& d : settings.incdirs)
+  for (const std::string& d : options.incdirs)
     if (readable(d + name)) return d + name;
   return readable(name) ? name : "";
 }
@@ -137,10 +139,10 @@ LintError dry_run(const std::string& flags, const std::string& source,
       create(flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
       // The -o file and the run list a run would write, checked against
       // its inputs once every input is known; a lint run writes neither.
-      if (settings.OUTFLAG && settings.outname != "STDO")
-        check_not_input(settings.outdir_base + settings.outname);
-      if (!settings.filelist.empty() && settings.outname != "STDO")
-        check_not_input(settings.filelist);
+      if (options.OUTFLAG && output_state.outname != "STDO")
+        check_not_input(options.outdir_base + output_state.outname);
+      if (!options.filelist.empty() && output_state.outname != "STDO")
+        check_not_input(options.filelist);
     } catch (const BigIntegerError& e) {
       generr(Err::ARITHMETIC, std::string(e.what()));
     } catch (const std::bad_alloc&) {

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "base/errors.h"
 #include "defines/def.h"
-#include "driver/errors.h"
 
 namespace korvex {
 

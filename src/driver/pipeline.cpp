@@ -8,13 +8,15 @@
 // regions, a pass runs only when the census counted its directive.
 #include "driver/pipeline.h"
 
+#include "base/diagnostics.h"
+#include "base/memory.h"
+#include "base/options.h"
+#include "base/run_state.h"
 #include "defines/builds.h"
 #include "defines/conditional_blocks.h"
 #include "defines/define_table.h"
-#include "driver/census.h"
 #include "driver/child_files.h"
-#include "driver/diagnostics.h"
-#include "driver/memory.h"
+#include "driver/include_splicing.h"
 #include "driver/settings.h"
 #include "expr/conditions.h"
 #include "expr/inline_funcs.h"
@@ -27,9 +29,11 @@
 #include "output/depfile.h"
 #include "output/file_list.h"
 #include "output/out_files.h"
+#include "output/output_state.h"
 #include "output/writer.h"
 #include "swaps/check.h"
 #include "swaps/swap_table.h"
+#include "text/census.h"
 #include "text/checks.h"
 #include "text/includes.h"
 #include "text/normalize.h"
@@ -81,7 +85,7 @@ void read_source(FileRun& r) {
   Lines raw;
   read_file(r.source, raw, 0);
   note_file_read(r.source);
-  set_lines(raw, r.source_lines, r.ignored, r.cmd_swaps, 0, r.definition);
+  set_lines(raw, r.source_lines, r.ignored, Stream::kSource);
 }
 
 // Assembles the definition stream (A7.1 to A7.4): the definition file's lines,
@@ -96,12 +100,12 @@ void read_definition(FileRun& r) {
     copy_lines(raw, file, 1);
     raw.swap(file);
   }
-  set_lines(raw, r.definition_lines, r.ignored, r.cmd_swaps, 1, r.definition);
+  set_definition_lines(raw, r.definition_lines, r.ignored, r.cmd_swaps, r.definition);
   copy_lines(*r.forwarded, r.definition_lines, 1);
 }
 
 void start(FileRun& r) {
-  if (settings.DEBUG) {
+  if (options.DEBUG) {
     trace("");
     trace(r.parent + " -> source file: " + r.source);
     trace("definition file: " + r.definition);
@@ -183,7 +187,7 @@ void definition_tables(FileRun& r, int b) {
   if (dc.check_count > 0) check_swaps(d, r.swaps);
   if (dc.verify_count > 0) check_verify(d);
   if (dc.list_count > 0) r.filelist_name = set_filelist(d);
-  if (settings.DEBUG) {
+  if (options.DEBUG) {
     trace("Final definition file start:");
     print_debug(d, "");
     trace("Final definition file end");
@@ -221,18 +225,18 @@ int source_passes(FileRun& r, int b) {
   /* 15 */ insert_ignored(s, r.ignored);
   /* 16 */ if (sc.outdir_count > 0) set_outdir(s);
            if (sc.create_count > 0) note_create_inputs(s);
-  /* 17 */ if (sc.outfile_count > 0) set_outfile(s); else if (!settings.OUTFLAG) settings.OUT = false;
-  /* 18 */ if (settings.HEADER) insert_header(r.flags, r.parent, s, r.source);
+  /* 17 */ if (sc.outfile_count > 0) set_outfile(s); else if (!options.OUTFLAG) output_state.OUT = false;
+  /* 18 */ if (options.HEADER) insert_header(r.flags, r.parent, s, r.source);
   /* 19 */ differences += print_lines(r.level, s, r.defs);
   /* 20 */ if (sc.create_count > 0)
              differences += insert_create(r.flags, r.level, r.source, s, *r.cmd_defs, r.swaps,
                                           r.defs, r.loops, b);
   /* 21 */ if (dc.list_count > 0) {
-             if (settings.LINT) {  // the list a run would write
-               if (!r.filelist_name.empty() && settings.outname != "STDO")
+             if (options.LINT) {  // the list a run would write
+               if (!r.filelist_name.empty() && output_state.outname != "STDO")
                  check_not_input(r.filelist_name);
              } else {
-               print_filelist(r.filelist_name, settings.local_outfiles, true);
+               print_filelist(r.filelist_name, output_state.local_outfiles, true);
              }
            }
   return differences;
@@ -254,8 +258,8 @@ int create(const std::string& flags, int level, const std::string& parent, std::
 
   // Errors name the build when the file has several, or its parent had.
   struct BuildNamed {
-    int saved = settings.error_build;
-    ~BuildNamed() { settings.error_build = saved; }
+    int saved = run_state.error_build;
+    ~BuildNamed() { run_state.error_build = saved; }
   } named;
   start(r);
   const int first = build >= 0 ? build : 0;
@@ -263,12 +267,12 @@ int create(const std::string& flags, int level, const std::string& parent, std::
   const bool several = r.def_census.build_count > 1 || named.saved >= 0;
   int differences = 0;
   for (int b = first; b <= last; ++b) {
-    settings.error_build = several ? b : -1;
+    run_state.error_build = several ? b : -1;
     if (b > 0) reread(r, b);
     definition_tables(r, b);
     differences += source_passes(r, b);
   }
-  if (level == 0 && settings.leave_to_exit) leave_to_exit(std::move(r.source_lines));
+  if (level == 0 && options.leave_to_exit) leave_to_exit(std::move(r.source_lines));
   return differences;
 }
 

@@ -1,6 +1,6 @@
 // The comparison-sign finder. The longer signs are tested first, so "a<=b"
 // gives "<=" and not "<".
-#include "driver/errors.h"
+#include "base/errors.h"
 #include "expr/conditions.h"
 #include "text/strings.h"
 

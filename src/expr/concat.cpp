@@ -1,7 +1,7 @@
 // The shared argument parser of the list-building forms.
 #include "expr/concat.h"
 
-#include "expr/paren.h"
+#include "text/paren.h"
 #include "text/strings.h"
 
 namespace korvex {

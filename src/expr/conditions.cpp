@@ -4,11 +4,12 @@
 // letter (a name not yet substituted) is "FALSE" without any report, so the
 // conditional-block pass can leave it for a later round. A numeric condition
 // is "TRUE" only when it evaluates to exactly 1.
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
 #include "expr/conditions.h"
+
+#include "base/diagnostics.h"
+#include "base/errors.h"
 #include "expr/evaluator.h"
-#include "expr/paren.h"
+#include "text/paren.h"
 #include "text/strings.h"
 
 namespace korvex {

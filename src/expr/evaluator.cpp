@@ -16,15 +16,15 @@
 #include <utility>
 #include <vector>
 
+#include "base/budget.h"
+#include "base/errors.h"
 #include "bignum/big_text.h"
-#include "driver/budget.h"
-#include "driver/errors.h"
 #include "expr/big_math.h"
 #include "expr/evaluator_detail.h"
 #include "expr/float_compare.h"
-#include "expr/limits.h"
 #include "expr/nesting.h"
-#include "expr/paren.h"
+#include "text/paren.h"
+#include "expr/value_guards.h"
 #include "text/strings.h"
 
 namespace korvex {

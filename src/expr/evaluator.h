@@ -10,7 +10,7 @@
 #include <string>
 
 #include "bignum/big_integer.h"
-#include "expr/paren_checks.h"
+#include "text/paren_checks.h"
 #include "text/line.h"
 
 namespace korvex {

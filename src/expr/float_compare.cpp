@@ -3,7 +3,7 @@
 // compare as integers too, and decide when the integer parts are equal.
 #include "expr/float_compare.h"
 
-#include "driver/errors.h"
+#include "base/errors.h"
 #include "expr/evaluator_detail.h"
 #include "text/strings.h"
 

@@ -10,14 +10,14 @@
 #include <cstdint>
 #include <utility>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "expr/concat.h"
 #include "expr/evaluator.h"
-#include "expr/limits.h"
 #include "expr/number_format.h"
-#include "expr/paren.h"
+#include "text/paren.h"
+#include "expr/value_guards.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -71,13 +71,13 @@ int line_expr(Line& line) {
 }
 
 int insert_expr(Lines& lines) {
-  if (settings.VERBOSE && settings.DEBUG) {
+  if (options.VERBOSE && options.DEBUG) {
     trace("");
     trace("Starting expr  insertion");
   }
   int changed = 0;
   for (Line& line : lines) changed += line_expr(line);
-  if (settings.VERBOSE) {
+  if (options.VERBOSE) {
     if (changed == 0) {
       trace("No expr found");
     } else {

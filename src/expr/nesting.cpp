@@ -12,8 +12,8 @@
 
 #include <vector>
 
-#include "driver/errors.h"
-#include "driver/limits.h"
+#include "base/errors.h"
+#include "base/limits.h"
 
 namespace korvex {
 namespace {

@@ -9,12 +9,12 @@
 
 #include <algorithm>
 
-#include "driver/errors.h"
+#include "base/errors.h"
 #include "expr/big_math.h"
 #include "expr/evaluator.h"
 #include "expr/evaluator_detail.h"
-#include "expr/limits.h"
-#include "expr/paren.h"
+#include "text/paren.h"
+#include "expr/value_guards.h"
 #include "text/strings.h"
 
 namespace korvex {

@@ -7,9 +7,9 @@
 // to act on: the first is dropped, the second reported like a missing string.
 #include "expr/stomp.h"
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -26,7 +26,7 @@ int get_stomp_line(const Lines& lines, int index, const std::string& search) {
 }
 
 void remove_stomp(Lines& lines) {
-  if (settings.VERBOSE && settings.DEBUG) {
+  if (options.VERBOSE && options.DEBUG) {
     trace("");
     trace("Starting stomp ");
   }
@@ -61,7 +61,7 @@ void remove_stomp(Lines& lines) {
     }
   }
   remove_lines(lines, kStomp);
-  if (settings.VERBOSE) print_debug(lines, "insert_stomp");
+  if (options.VERBOSE) print_debug(lines, "insert_stomp");
 }
 
 }  // namespace korvex

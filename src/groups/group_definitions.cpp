@@ -9,9 +9,9 @@
 
 #include <unordered_set>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "groups/group_table.h"
 #include "text/strings.h"
 
@@ -29,7 +29,7 @@ struct PassState {
 };
 
 void start_trace(int pass) {
-  if (settings.VERBOSE && settings.DEBUG) trace("Starting set groups pass " + std::to_string(pass));
+  if (options.VERBOSE && options.DEBUG) trace("Starting set groups pass " + std::to_string(pass));
 }
 
 void name_entry(Groups& table, int count, const std::string& name) {
@@ -39,12 +39,12 @@ void name_entry(Groups& table, int count, const std::string& name) {
 
 void count_group(int& count) {
   ++count;
-  if (count >= settings.MAX_DEFS) generr(Err::GROUP_TABLE_FULL, settings.MAX_DEFS);
+  if (count >= options.MAX_DEFS) generr(Err::GROUP_TABLE_FULL, options.MAX_DEFS);
 }
 
 void check_members(const PassState& st) {
-  if (st.count >= settings.MAX_DEFS)
-    generr(Err::GROUP_MEMBERS_FULL, st.name, settings.MAX_DEFS);
+  if (st.count >= options.MAX_DEFS)
+    generr(Err::GROUP_MEMBERS_FULL, st.name, options.MAX_DEFS);
 }
 
 void check_not_open(const PassState& st, const Lines& lines) {

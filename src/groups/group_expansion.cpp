@@ -14,11 +14,11 @@
 
 #include <vector>
 
-#include "driver/budget.h"
-#include "driver/diagnostics.h"
-#include "driver/settings.h"
+#include "base/budget.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/concat.h"
-#include "expr/paren.h"
+#include "text/paren.h"
 #include "groups/group_cycles.h"
 #include "groups/group_table.h"
 #include "swaps/swap_table.h"
@@ -169,12 +169,12 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
   std::vector<char> cyclic;
   bool cycles_known = false;
 
-  const size_t limit = static_cast<size_t>(settings.MAX_LINES) + 1;
+  const size_t limit = static_cast<size_t>(options.MAX_LINES) + 1;
   // Lines before the first reference stay where they are.
   size_t first = 0;
   while (first < lines.size() && !match(lines[first].text, "GROUP_")) ++first;
   if (first == lines.size()) {
-    if (settings.VERBOSE) print_debug(lines, "insert_groups");
+    if (options.VERBOSE) print_debug(lines, "insert_groups");
     if (changed) *changed = 0;
     return result;
   }
@@ -218,7 +218,7 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
       push_line(out, std::move(line));
       continue;
     }
-    if (settings.VERBOSE && settings.DEBUG) {
+    if (options.VERBOSE && options.DEBUG) {
       trace("");
       trace("Starting GROUP: " + table[static_cast<size_t>(idx)].name);
     }
@@ -256,7 +256,7 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
   }
 
   lines.swap(out);
-  if (settings.VERBOSE) print_debug(lines, "insert_groups");
+  if (options.VERBOSE) print_debug(lines, "insert_groups");
   if (changed) *changed = any_change ? 1 : 0;
   return result;
 }

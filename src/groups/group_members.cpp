@@ -6,7 +6,7 @@
 // width and direction.
 #include "groups/group_members.h"
 
-#include "expr/paren.h"
+#include "text/paren.h"
 #include "groups/group_table.h"
 #include "text/strings.h"
 

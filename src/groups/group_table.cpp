@@ -8,11 +8,11 @@
 
 #include <climits>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "expr/conditions.h"
-#include "expr/paren.h"
+#include "text/paren.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -196,7 +196,7 @@ int get_group_members(const Line& line, std::vector<int>& result, const Groups& 
 }
 
 void print_debug_groups(const Groups& table, int n) {
-  if (!settings.DEBUG) return;
+  if (!options.DEBUG) return;
   trace("Total of " + std::to_string(n) + " groups: ");
   for (int i = 0; i < n && static_cast<size_t>(i) < table.size(); ++i) {
     const Group& g = table[static_cast<size_t>(i)];

@@ -1,7 +1,7 @@
 // Formatting the hazard report.
 #include "lint/lint_report.h"
 
-#include "driver/errors.h"
+#include "base/errors.h"
 
 namespace korvex {
 namespace {

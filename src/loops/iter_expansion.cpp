@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "driver/budget.h"
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/budget.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "expr/concat.h"
 #include "loops/loop_table.h"
 #include "text/strings.h"
@@ -60,7 +60,7 @@ void fold_concats(Line& line, const std::string& name, int first, int last) {
     // is not found as written; it stays literal.
     if (!match(line.text, whole)) break;
     items += per_form;
-    if (items > settings.MAX_LINES) generr(Err::ITER_INSERT_FULL, settings.MAX_LINES);
+    if (items > options.MAX_LINES) generr(Err::ITER_INSERT_FULL, options.MAX_LINES);
     find_and_replace(line.text, whole, concat_list(item, sep, name, first, last, rev), 0);
   }
 }
@@ -81,7 +81,7 @@ bool opens(const std::string& text, const std::string& name) {
 class IterSweep {
  public:
   IterSweep(Lines& lines, const Loops& table)
-      : lines_(lines), table_(table), cap_(static_cast<size_t>(settings.MAX_LINES)) {
+      : lines_(lines), table_(table), cap_(static_cast<size_t>(options.MAX_LINES)) {
     rest_ = std::move(lines);
     out_.reserve(rest_.size());
   }
@@ -95,7 +95,7 @@ class IterSweep {
     while (at_ < rest_.size() && !opens(rest_[at_].text, name)) keep(std::move(rest_[at_++]));
     if (at_ < rest_.size()) block(name);
     if (out_.size() + (rest_.size() - at_) >= cap_) full();
-    if (settings.VERBOSE && settings.DEBUG) {
+    if (options.VERBOSE && options.DEBUG) {
       rejoin();
       print_debug(rest_, "insert_iters");
     }
@@ -109,7 +109,7 @@ class IterSweep {
   }
 
  private:
-  [[noreturn]] void full() { generr(Err::ITER_INSERT_FULL, settings.MAX_LINES); }
+  [[noreturn]] void full() { generr(Err::ITER_INSERT_FULL, options.MAX_LINES); }
 
   void keep(Line&& line) {
     line.pending = 1;
@@ -137,7 +137,7 @@ class IterSweep {
       range = table_[get_loop_index(opener, name, table_, 0)];
     else
       catch_loop(opener, range);
-    if (settings.VERBOSE) {
+    if (options.VERBOSE) {
       trace("");
       trace("Starting ITER " + name + " " + std::to_string(range.first) + " -> " +
             std::to_string(range.last));

@@ -16,11 +16,12 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/budget.h"
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/budget.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "loops/loop_table.h"
+#include "text/checks.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -76,7 +77,7 @@ bool closes(const std::string& text, const std::string& name) {
 
 int insert_loops(Lines& lines, const Loops& table) {
   // The last round of the pipeline finds nothing: leave the array alone.
-  const size_t cap = static_cast<size_t>(settings.MAX_LINES);
+  const size_t cap = static_cast<size_t>(options.MAX_LINES);
   bool any = false;
   for (const Line& line : lines)
     if (match(line.text, "LOOP") && !check_loop_param(line.text)) {
@@ -85,8 +86,8 @@ int insert_loops(Lines& lines, const Loops& table) {
     }
   if (!any) {
     // Copying the lines over would reach the limit as well.
-    if (lines.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
-    if (settings.VERBOSE) print_debug(lines, "insert loops");
+    if (lines.size() >= cap) generr(Err::LOOP_INSERT_FULL, options.MAX_LINES);
+    if (options.VERBOSE) print_debug(lines, "insert loops");
     return 0;
   }
 
@@ -94,7 +95,7 @@ int insert_loops(Lines& lines, const Loops& table) {
   out.reserve(lines.size());
   auto emit = [&](Line&& line) {
     out.push_back(std::move(line));
-    if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
+    if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, options.MAX_LINES);
   };
 
   int result = 0;
@@ -118,7 +119,7 @@ int insert_loops(Lines& lines, const Loops& table) {
       continue;
     }
     inside = false;
-    if (settings.VERBOSE) {
+    if (options.VERBOSE) {
       trace("");
       trace(std::string("Starting ") + (block.local ? "local" : "global") +
             " LOOP: " + block.name + " " + std::to_string(block.first) + " -> " +
@@ -168,7 +169,7 @@ int insert_loops(Lines& lines, const Loops& table) {
           }
         }
         charge_text(body, copy.text.size());
-        if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, settings.MAX_LINES);
+        if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, options.MAX_LINES);
       }
     }
   }
@@ -176,7 +177,7 @@ int insert_loops(Lines& lines, const Loops& table) {
   if (inside) linerr(Err::LOOP_NO_ENDLOOP, lines[block.opener], block.name);
 
   lines = std::move(out);
-  if (settings.VERBOSE) print_debug(lines, "insert loops");
+  if (options.VERBOSE) print_debug(lines, "insert loops");
   return result;
 }
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "expr/evaluator.h"
 #include "text/strings.h"
 
@@ -97,14 +97,14 @@ void set_loops(const Lines& lines, Loops& table) {
     if (at < 0) {
       positions.emplace(scratch.name, static_cast<int>(table.size()));
       table.push_back(scratch);
-      if (table.size() >= static_cast<size_t>(settings.MAX_DEFS))
-        generr(Err::LOOP_TABLE_FULL, settings.MAX_DEFS);
+      if (table.size() >= static_cast<size_t>(options.MAX_DEFS))
+        generr(Err::LOOP_TABLE_FULL, options.MAX_DEFS);
     } else {
       // A later definition of a name wins.
       table.set_range(static_cast<size_t>(at), scratch.first, scratch.last, scratch.global);
     }
   }
-  if (!settings.DEBUG) return;
+  if (!options.DEBUG) return;
   trace("Total of " + std::to_string(table.size()) + " loops: ");
   for (size_t i = 0; i < table.size(); ++i) {
     const Loop& l = table[i];
@@ -119,14 +119,6 @@ int get_loop_index(const Line& line, const std::string& name, const Loops& table
   const int best = table.find_near(name);
   if (best < 0) linerr(Err::LOOP_NOT_DECLARED, line, name);
   return best;
-}
-
-bool check_loop_param(const std::string& text) {
-  std::string tight;
-  tight.reserve(text.size());
-  for (char c : text)
-    if (c != ' ') tight += c;
-  return match(tight, "DEFCMD(LOOP");
 }
 
 }  // namespace korvex

@@ -12,6 +12,5 @@ namespace korvex {
 void catch_loop(const Line& line, Loop& loop);
 void set_loops(const Lines& lines, Loops& table);
 int get_loop_index(const Line& line, const std::string& name, const Loops& table, int exact);
-bool check_loop_param(const std::string& text);
 
 }  // namespace korvex

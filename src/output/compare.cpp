@@ -3,9 +3,10 @@
 
 #include <fstream>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
+#include "output/output_state.h"
 
 namespace korvex {
 namespace {
@@ -13,8 +14,8 @@ namespace {
 std::string plain(const std::string& text) { return writes_empty(text) ? std::string() : text; }
 
 void report(const Line& existing, const std::string& old, const std::string& now) {
-  if (settings.cmpfile.is_open()) {
-    settings.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
+  if (output_state.cmpfile.is_open()) {
+    output_state.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
                      << "<-" << old << "\n"
                      << "->" << now << "\n"
                      << "\n";
@@ -44,10 +45,10 @@ void print_comp(int differences) {
     // A report that could not be opened for writing holds none of this run's
     // entries: whatever the path holds (an old report, a directory) is not
     // shown as if it were the report.
-    const bool written = settings.cmpfile.is_open();
+    const bool written = output_state.cmpfile.is_open();
     if (written) {
-      settings.cmpfile.close();
-      if (settings.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+      output_state.cmpfile.close();
+      if (output_state.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
     }
     msg = "Korvex compare failed! \n\nCompare errors:\n";
     std::ifstream in(kDiffFileName, std::ios::binary);

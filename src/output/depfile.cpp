@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "driver/errors.h"
+#include "base/errors.h"
 #include "output/staged_file.h"
 #include "text/paths.h"
 

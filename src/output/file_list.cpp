@@ -3,10 +3,11 @@
 
 #include <fstream>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "output/depfile.h"
+#include "output/output_state.h"
 #include "output/staged_file.h"
 #include "text/paths.h"
 #include "text/strings.h"
@@ -30,7 +31,7 @@ std::string set_filelist(Lines& lines) {
 }
 
 void print_filelist(std::string& name, Lines& entries, bool clear) {
-  if (name.empty() || settings.outname == "STDO") return;
+  if (name.empty() || output_state.outname == "STDO") return;
   check_file_name(name);
   check_not_input(name);
   // A list that cannot be written is a failure like any other output's: a
@@ -41,7 +42,7 @@ void print_filelist(std::string& name, Lines& entries, bool clear) {
   note_file_written(name);
   for (const Line& e : entries) {
     out << std::string(static_cast<size_t>(2 * (e.indent > 0 ? e.indent : 0)), ' ')
-        << (settings.filelistpath ? settings.outdir_base : std::string()) << e.text << '\n';
+        << (options.filelistpath ? options.outdir_base : std::string()) << e.text << '\n';
   }
   if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, name);
   if (clear) {

@@ -8,8 +8,8 @@
 // deleted once all are checked.
 #include "swaps/check.h"
 
-#include "driver/errors.h"
-#include "expr/paren.h"
+#include "base/errors.h"
+#include "text/paren.h"
 #include "swaps/swap_table.h"
 #include "text/strings.h"
 

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "defines/conditional_blocks.h"
-#include "driver/diagnostics.h"
-#include "driver/settings.h"
-#include "expr/limits.h"
+#include "expr/value_guards.h"
 #include "swaps/name_matcher.h"
 #include "swaps/swap_table.h"
 #include "text/strings.h"
@@ -21,7 +21,7 @@
 namespace korvex {
 namespace {
 
-bool tracing() { return settings.VERBOSE && settings.DEBUG; }
+bool tracing() { return options.VERBOSE && options.DEBUG; }
 
 // Whether `text` is the SWAP statement that declares `name`: its first word
 // up to a "." is SWAP and its second word is the name.

@@ -15,11 +15,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/limits.h"
-#include "driver/settings.h"
-#include "expr/limits.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/limits.h"
+#include "base/options.h"
+#include "expr/value_guards.h"
 #include "text/pattern_index.h"
 #include "text/strings.h"
 #include "text/substring_index.h"
@@ -214,7 +214,7 @@ class CrossSubstitution {
 };
 
 void trace_swaps(const Swaps& table) {
-  if (!settings.DEBUG) return;
+  if (!options.DEBUG) return;
   trace("Total of " + std::to_string(table.size()) + " swaps: ");
   for (size_t i = 0; i < table.size(); ++i) {
     const Swap& s = table[i];
@@ -230,7 +230,7 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
   table.clear();
   table.push_back(Swap{"BUILD_NUM", std::to_string(build), false, false});
   table.push_back(Swap{"VERSION", kVersion, false, false});
-  const size_t cap = settings.MAX_DEFS > 0 ? static_cast<size_t>(settings.MAX_DEFS) : 0;
+  const size_t cap = options.MAX_DEFS > 0 ? static_cast<size_t>(options.MAX_DEFS) : 0;
   std::string name, value;
   Lines decl(2);  // the statement behind each entry (none for the two built in)
   std::unordered_map<std::string, int> first = {{"BUILD_NUM", 0}, {"VERSION", 1}};
@@ -246,7 +246,7 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
       if (at < 0 && !name.empty()) first.emplace(name, static_cast<int>(table.size()));
       table.push_back(Swap{name, value, global, cmd});
       decl.push_back(line);
-      if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, settings.MAX_DEFS);
+      if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, options.MAX_DEFS);
     } else if (!table[at].cmd) {
       decl[static_cast<size_t>(at)] = line;
       table[at].value = value;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "defines/def.h"
-#include "driver/census.h"
 #include "swaps/swap.h"
+#include "text/census.h"
 #include "text/line.h"
 
 namespace korvex {

@@ -13,11 +13,10 @@
 
 #include <vector>
 
-#include "driver/census.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
-#include "expr/evaluator.h"
-#include "loops/loop_table.h"
+#include "base/errors.h"
+#include "text/census.h"
+#include "text/keyword.h"
+#include "text/paren_checks.h"
 #include "text/reader.h"
 #include "text/strings.h"
 
@@ -142,6 +141,14 @@ void check_def_lines(const Lines& lines) {
       check_paren(line);
     }
   }
+}
+
+bool check_loop_param(const std::string& text) {
+  std::string tight;
+  tight.reserve(text.size());
+  for (char c : text)
+    if (c != ' ') tight += c;
+  return match(tight, "DEFCMD(LOOP");
 }
 
 }  // namespace korvex

@@ -17,8 +17,9 @@
 #include <map>
 #include <utility>
 
-#include "driver/limits.h"
-#include "driver/settings.h"
+#include "base/limits.h"
+#include "base/options.h"
+#include "base/run_state.h"
 
 namespace korvex {
 namespace {
@@ -60,9 +61,9 @@ class Loader {
  public:
   Loader(int fd, const struct stat& st) : fd_(fd) {
     const std::uint64_t total = input_total_limit();
-    room_ = settings.input_bytes < total ? total - settings.input_bytes : 0;
+    room_ = run_state.input_bytes < total ? total - run_state.input_bytes : 0;
     line_limit_ = input_line_limit();
-    max_newlines_ = static_cast<std::size_t>(std::max(settings.MAX_LINES - 1, 1));
+    max_newlines_ = static_cast<std::size_t>(std::max(options.MAX_LINES - 1, 1));
     // A regular file is read in one piece of its size; one byte more lets
     // the read that finds its end, or the first byte past the room, land.
     const std::uint64_t want =
@@ -83,7 +84,7 @@ class Loader {
       if (n == 0) break;
       if (!take(file_->size, file_->size + static_cast<std::size_t>(n))) break;
     }
-    settings.input_bytes += file_->size;
+    run_state.input_bytes += file_->size;
     return std::move(file_);
   }
 
@@ -140,12 +141,12 @@ class Loader {
 }  // namespace
 
 std::uint64_t input_line_limit() {
-  const auto lines = static_cast<std::uint64_t>(std::max(settings.MAX_LINES, 0));
+  const auto lines = static_cast<std::uint64_t>(std::max(options.MAX_LINES, 0));
   return std::max(kInputLineFloor, kInputLinePerLine * lines);
 }
 
 std::uint64_t input_total_limit() {
-  const auto lines = static_cast<std::uint64_t>(std::max(settings.MAX_LINES, 0));
+  const auto lines = static_cast<std::uint64_t>(std::max(options.MAX_LINES, 0));
   return std::max(kInputTotalFloor, kInputTotalPerLine * lines);
 }
 

@@ -7,7 +7,7 @@
 // FIFO's writer is gone once its first reader has closed it), so the first
 // test or read of a file reads all of it and keeps the bytes to the end of
 // the run: later tests and reads of the same file, under whatever name, use
-// them. Reading stops at the limits of driver/limits.h on one line and on the
+// them. Reading stops at the limits of base/limits.h on one line and on the
 // input of the run, and after the newline that makes a file longer than
 // MAX_LINES lines can be; the reader reports a limit where it meets the cut.
 #pragma once

@@ -38,4 +38,10 @@ inline bool holds(const std::string& text, uint32_t capitals, const Keyword& k) 
   return may_hold(capitals, k) && text.find(k.text) != std::string::npos;
 }
 
+// The keywords that take a parenthesised argument, searched in this order:
+// the longer keyword of each pair stands before its prefix.
+inline constexpr Keyword paren_keywords[] = {
+    "EXPR",   "LOG2",  "BIN",  "OCT",  "HEX",    "CONCAT.REV", "CONCAT", "GONCAT.REV",
+    "GONCAT", "DVAL",  "CONST", "TRUE", "VERIFY", "LCASE",      "UCASE"};
+
 }  // namespace korvex

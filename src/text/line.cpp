@@ -2,30 +2,11 @@
 // return of unparsed lines.
 #include "text/line.h"
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/options.h"
 
 namespace korvex {
-
-const std::string& FileName::no_path() {
-  static const std::string* const kEmpty = new std::string();
-  return *kEmpty;
-}
-
-std::unordered_set<std::string>& FileName::paths() {
-  // Never destroyed, so that a line may name its file up to the process exit
-  // (lines left to the exit, statics). A run reads a handful of paths.
-  static auto* const kPaths = new std::unordered_set<std::string>();
-  return *kPaths;
-}
-
-const std::string& FileName::intern(const std::string& path) {
-  if (path.empty()) return no_path();
-  return *paths().insert(path).first;
-}
-
-void FileName::forget_paths() { paths().clear(); }
 
 void copy_line(const Line& src, Line& dst, int mark) {
   dst.text = src.text;
@@ -38,8 +19,8 @@ void copy_line(const Line& src, Line& dst, int mark) {
 
 void copy_lines(const Lines& src, Lines& dst, int append) {
   const size_t d = append ? dst.size() : 0;
-  if (d + src.size() > static_cast<size_t>(settings.MAX_LINES))
-    generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+  if (d + src.size() > static_cast<size_t>(options.MAX_LINES))
+    generr(Err::LINE_COPY_FULL, options.MAX_LINES);
   if (&src == &dst) {
     if (append) {
       Lines copy = src;
@@ -57,7 +38,7 @@ namespace {
 // `pattern`.
 template <class Drop>
 int remove_lines_if(Lines& lines, const std::string& pattern, Drop drop) {
-  if (settings.VERBOSE && settings.DEBUG) {
+  if (options.VERBOSE && options.DEBUG) {
     trace("");
     trace("Starting remove lines, pattern: " + pattern);
   }
@@ -69,7 +50,7 @@ int remove_lines_if(Lines& lines, const std::string& pattern, Drop drop) {
   for (; r < n; ++r)
     if (!drop(lines[r].text)) lines[w++] = std::move(lines[r]);
   lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
-  if (settings.VERBOSE) print_debug(lines, "remove_lines " + pattern);
+  if (options.VERBOSE) print_debug(lines, "remove_lines " + pattern);
   return static_cast<int>(w) + 1;
 }
 
@@ -103,8 +84,8 @@ void insert_ignored(Lines& lines, const Lines& ignored) {
 }
 
 void push_line(Lines& dst, Line line) {
-  if (dst.size() >= static_cast<size_t>(settings.MAX_LINES))
-    generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+  if (dst.size() >= static_cast<size_t>(options.MAX_LINES))
+    generr(Err::LINE_COPY_FULL, options.MAX_LINES);
   dst.push_back(std::move(line));
 }
 

@@ -1,4 +1,5 @@
-// The line record and the operations on line arrays that every pass uses.
+// Operations on line arrays that every pass uses: copying with the capacity
+// rule, deleting by pattern, and the return of unparsed lines.
 //
 // A line array is a std::vector<Line>; its size is its line count, so no
 // text has to mark its end. An empty line holds an empty text: there is
@@ -7,111 +8,11 @@
 // marker text and calling remove_lines().
 #pragma once
 
-#include <memory>
 #include <string>
-#include <string_view>
-#include <unordered_set>
-#include <vector>
+
+#include "base/line_record.h"
 
 namespace korvex {
-
-// The name of an empty line where a line's text is shown: an error reported
-// against an empty line names it so. A line whose text is this name itself
-// is written, compared and listed as an empty line.
-inline constexpr std::string_view kEmptyLine = "__EMPTY_LINE__";
-inline constexpr const char* kRemoveRemark = "REMOVE_REMARK";
-inline constexpr const char* kIgnoreParse = "IGNOREPARSE";
-
-// Whether a line of this text comes out as an empty line.
-inline bool writes_empty(const std::string& text) {
-  return text.empty() || std::string_view(text) == kEmptyLine;
-}
-
-// The placeholder of an unparsed line. It is Korvex's own, not text of the
-// user: no search may find it and no replacement change it (a STOMP of PARSE
-// or a swap named PARSE would otherwise lose the unparsed line it stands for).
-inline bool is_placeholder(const std::string& text) { return text == kIgnoreParse; }
-
-// The path a line was read from. Every line of a file names the same path,
-// so a line holds a handle to one copy of it, kept for the whole process:
-// eight bytes to copy instead of a string (and an allocation per line for a
-// path longer than a short string holds).
-class FileName {
- public:
-  FileName() : path_(&no_path()) {}
-  FileName(const std::string& path) : path_(&intern(path)) {}  // NOLINT: a path converts
-  FileName(const char* path) : FileName(std::string(path)) {}   // NOLINT: a path converts
-
-  const std::string& str() const { return *path_; }
-  operator const std::string&() const { return *path_; }  // NOLINT: reads as the path
-  bool empty() const { return path_->empty(); }
-  // One copy per path: the same path is the same copy.
-  friend bool operator==(const FileName& a, const FileName& b) { return a.path_ == b.path_; }
-
-  // Drops the copies of every path, for a process that makes run after run
-  // (a fuzzer) and would otherwise keep every spelling of a path it met. No
-  // line may be left that names one.
-  static void forget_paths();
-
- private:
-  static const std::string& no_path();
-  static const std::string& intern(const std::string& path);
-  static std::unordered_set<std::string>& paths();
-
-  const std::string* path_;
-};
-
-// The line remark reading cut off a line. It travels with every copy of the
-// line and nothing is made from it; few lines have one, so a line without
-// holds a null handle of eight bytes instead of an empty string.
-class Remark {
- public:
-  Remark() = default;
-  Remark(std::string_view text)  // NOLINT: a text converts
-      : text_(text.empty() ? nullptr : std::make_unique<std::string>(text)) {}
-  Remark(const char* text) : Remark(std::string_view(text)) {}  // NOLINT: a text converts
-  Remark(const std::string& text) : Remark(std::string_view(text)) {}  // NOLINT: a text converts
-  Remark(const Remark& o) : text_(o.text_ ? std::make_unique<std::string>(*o.text_) : nullptr) {}
-  Remark(Remark&&) noexcept = default;
-  Remark& operator=(const Remark& o) {
-    if (this != &o) text_ = o.text_ ? std::make_unique<std::string>(*o.text_) : nullptr;
-    return *this;
-  }
-  Remark& operator=(Remark&&) noexcept = default;
-
-  const std::string& str() const { return text_ ? *text_ : none(); }
-  operator const std::string&() const { return str(); }  // NOLINT: reads as the text
-  friend bool operator==(const Remark& r, std::string_view s) { return r.str() == s; }
-
- private:
-  static const std::string& none() {
-    static const std::string kNone;
-    return kNone;
-  }
-
-  std::unique_ptr<std::string> text_;
-};
-
-struct Line {
-  FileName file;       // the path the line was read from
-  std::string text;    // the statement
-  Remark remark;       // the line remark cut off by reading ("##" onwards)
-  int num = 0;         // 1-based physical line number in `file`
-  int pending = 0;     // created or changed since the last substitution run
-  int indent = 0;      // leading blanks removed by normalisation
-};
-
-using Lines = std::vector<Line>;
-
-// Whether `line` stands for no line at all: a default Line, which is what an
-// error about a file named on the command line has to name.
-inline bool is_no_line(const Line& line) { return line.text.empty() && line.file.empty(); }
-
-// The text of `line` as an error report shows it.
-inline const std::string& shown_text(const Line& line) {
-  static const std::string kShown(kEmptyLine);
-  return line.text.empty() && !is_no_line(line) ? kShown : line.text;
-}
 
 // Copies every field but `pending`, which becomes 1 when `mark` is non-zero
 // and is copied otherwise.

@@ -13,13 +13,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/memory.h"
-#include "driver/settings.h"
-#include "expr/paren.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/memory.h"
+#include "base/options.h"
+#include "text/paren.h"
 #include "text/checks.h"
-#include "text/includes.h"
+#include "text/keyword.h"
 #include "text/reader.h"
 #include "text/strings.h"
 
@@ -64,8 +64,8 @@ void rewrite_conditionals(std::string& s) {
 void rewrite_enum(const Line& rec, std::string& s) {
   const std::vector<std::string> words = words_of(s);
   // The word array has room for MAX_DEFS - 1 words: "ENUM" and its names.
-  if (words.size() > static_cast<size_t>(settings.MAX_DEFS) - 1)
-    linerr(Err::ENUM_TOO_LONG, rec, settings.MAX_DEFS - 2);
+  if (words.size() > static_cast<size_t>(options.MAX_DEFS) - 1)
+    linerr(Err::ENUM_TOO_LONG, rec, options.MAX_DEFS - 2);
   std::string out;
   for (size_t j = 1; j < words.size(); ++j)
     out += "SWAP " + words[j] + " " + std::to_string(j - 1) + " ;; ";
@@ -165,8 +165,8 @@ class StatementSink {
  private:
   size_t count() const { return in_place_ ? written_ : out_.size(); }
   void check_room() const {
-    if (count() >= static_cast<size_t>(settings.MAX_LINES))
-      generr(Err::LINE_COPY_FULL, settings.MAX_LINES);
+    if (count() >= static_cast<size_t>(options.MAX_LINES))
+      generr(Err::LINE_COPY_FULL, options.MAX_LINES);
   }
 
   Lines& in_;
@@ -177,9 +177,10 @@ class StatementSink {
 
 }  // namespace
 
-int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int defmode,
-              const std::string& cmdfile) {
-  if (settings.VERBOSE && settings.DEBUG)
+int set_lines(Lines& in, Lines& out, Lines& ignored, Stream stream,
+              const IncludeSplicer& include) {
+  const bool defmode = stream == Stream::kDefinition;
+  if (options.VERBOSE && options.DEBUG)
     trace("set_lines started for " + (in.empty() ? std::string() : in[0].file.str()));
   out.clear();
   const std::string first_file = in.empty() ? std::string() : in[0].file.str();
@@ -293,7 +294,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     if (defmode && has("INCLUDE")) {
       marked = true;
       sink.leave_input();
-      include_file(rec, s, out, ignored, swaps, defmode, cmdfile);
+      include(rec, s, out, ignored);
       continue;
     }
     // The statements below are pieces of `s`: none holds the marker unless it does.
@@ -311,12 +312,12 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   sink.store(rec, std::string(), in.size() + 1);
   sink.finish();
   // The trace of a verbose run shows the removal, whether or not it deletes anything.
-  if (marked || settings.VERBOSE) remove_lines(out, kRemoveRemark);
+  if (marked || options.VERBOSE) remove_lines(out, kRemoveRemark);
   if (defmode) {
     check_def_lines(out);
     remove_empty_lines(out);
   }
-  if (settings.VERBOSE) print_debug(out, "set_lines");
+  if (options.VERBOSE) print_debug(out, "set_lines");
   if (depth > 0) generr(Err::UNCLOSED_BLOCK_REMARK, first_file);
   in.clear();
   return static_cast<int>(out.size()) + 1;

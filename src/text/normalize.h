@@ -2,20 +2,28 @@
 // the shapes the passes expect.
 #pragma once
 
+#include <functional>
 #include <string>
 
-#include "swaps/swap.h"
 #include "text/line.h"
 
 namespace korvex {
 
+// The stream being normalised: the definition stream takes no unparsed
+// regions and no OUTFILE, and has its INCLUDE statements spliced.
+enum class Stream { kSource, kDefinition };
+
+// Appends to `out` the statements of the file an INCLUDE statement `statement`
+// of record `rec` names (their unparsed lines to `ignored`).
+using IncludeSplicer = std::function<void(const Line& rec, const std::string& statement,
+                                          Lines& out, Lines& ignored)>;
+
 // Normalises `in` (which it empties) into `out`. Unparsed lines (between
 // ENDPARSE and STARTPARSE) go to `ignored`, written from its position 0 on,
-// with an "IGNOREPARSE" placeholder in `out`. `swaps` are the command swaps
-// applied to INCLUDE names; `defmode` is 1 for the definition stream, where
-// each INCLUDE is replaced by the statements of its file; `cmdfile` is the
-// command-line definition file. Returns the number of statements plus one.
-int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int defmode,
-              const std::string& cmdfile);
+// with an "IGNOREPARSE" placeholder in `out`. In the definition stream each
+// INCLUDE statement is handed to `include`. Returns the number of
+// statements plus one.
+int set_lines(Lines& in, Lines& out, Lines& ignored, Stream stream,
+              const IncludeSplicer& include = {});
 
 }  // namespace korvex

@@ -7,57 +7,12 @@
 #include <climits>
 #include <cstdlib>
 
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/errors.h"
+#include "base/options.h"
 #include "text/input_files.h"
 #include "text/strings.h"
 
 namespace korvex {
-
-std::string get_pwd() {
-  char buf[4096];
-  if (getcwd(buf, sizeof buf) == nullptr) return "";
-  return buf;
-}
-
-std::string get_path() { return fix_slash(get_pwd() + "/"); }
-
-std::string relative_to_cwd(const std::string& p) {
-  const std::string cwd = get_path();
-  if (p.size() > cwd.size() && p.compare(0, cwd.size(), cwd) == 0) return p.substr(cwd.size());
-  return p;
-}
-
-std::string fix_slash(const std::string& p) {
-  if (get_pwd().find('\\') == std::string::npos) return p;
-  std::string out = p;
-  for (char& c : out)
-    if (c == '\\') c = '/';
-  return out;
-}
-
-namespace {
-// Position of the last "/" that is not the final character, or npos.
-size_t last_inner_slash(const std::string& p) {
-  if (p.size() < 2) return std::string::npos;
-  return p.rfind('/', p.size() - 2);
-}
-}  // namespace
-
-std::string extract_path(const std::string& p) {
-  const size_t i = last_inner_slash(p);
-  if (i == std::string::npos) return "";
-  std::string r = p.substr(0, i + 1);
-  remove_last_spaces(r);
-  return r;
-}
-
-std::string extract_name(const std::string& p) {
-  const size_t i = last_inner_slash(p);
-  std::string r = i == std::string::npos ? p : p.substr(i + 1);
-  remove_last_spaces(r);
-  return r;
-}
 
 bool dir_exists(std::string p, int quiet) {
   remove_last_spaces(p);
@@ -106,7 +61,7 @@ void check_file_name(const std::string& name) {
 
 std::string find_path(const Line& line, const std::string& name) {
   check_file_name(name);
-  for (const std::string& d : settings.incdirs)
+  for (const std::string& d : options.incdirs)
     if (file_exists(line, d + name, 0, 1)) return d;
   file_exists(line, name, 0, 0);
   return "";

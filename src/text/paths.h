@@ -1,20 +1,13 @@
-// Paths and files: the current directory, directory parts and names, the
-// include search, and the existence tests that report missing files.
+// Paths and files: the include search, directories, and the existence tests that report missing files.
 #pragma once
 
 #include <string>
 
+#include "base/file_names.h"
 #include "text/line.h"
 
 namespace korvex {
 
-std::string get_pwd();
-std::string get_path();  // the current directory with a final "/"
-// `p` relative to the current directory when it lies below it, else `p`.
-std::string relative_to_cwd(const std::string& p);
-std::string fix_slash(const std::string& p);
-std::string extract_path(const std::string& p);
-std::string extract_name(const std::string& p);
 bool dir_exists(std::string p, int quiet);
 
 // The absolute path of an existing file with every link and "." or ".."

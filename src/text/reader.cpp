@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "driver/diagnostics.h"
-#include "driver/errors.h"
-#include "driver/memory.h"
-#include "driver/settings.h"
+#include "base/diagnostics.h"
+#include "base/errors.h"
+#include "base/memory.h"
+#include "base/options.h"
 #include "text/input_files.h"
 #include "text/strings.h"
 
@@ -100,8 +100,8 @@ class LineSplitter {
 
  private:
   void check_room() const {
-    if (lines_.size() == static_cast<size_t>(settings.MAX_LINES) - 1)
-      generr(Err::FILE_TOO_LONG, path_, settings.MAX_LINES);
+    if (lines_.size() == static_cast<size_t>(options.MAX_LINES) - 1)
+      generr(Err::FILE_TOO_LONG, path_, options.MAX_LINES);
   }
 
   void record(std::string_view text, bool has_hash) {
@@ -135,7 +135,7 @@ int read_file(std::string path, Lines& lines, int) {
   // are made from the top of the heap: a text takes its bytes and about 24
   // more (the allocator's header, the terminating 0, rounding to 16).
   const size_t count = file->newlines + 1;
-  const size_t slots = std::min(count, static_cast<size_t>(settings.MAX_LINES) - 1) + 1;
+  const size_t slots = std::min(count, static_cast<size_t>(options.MAX_LINES) - 1) + 1;
   prefault_heap(slots * (sizeof(Line) + 24) + file->size);
   lines.reserve(slots);
   advise_memory();

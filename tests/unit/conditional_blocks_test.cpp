@@ -64,13 +64,13 @@ TEST_F(ConditionalBlocksTest, Resolution) {
     EXPECT_EQ(texts_of(l), c.out) << c.what;
     // Traced, the pass keeps the marked lines to the end of its walk: the
     // result is the same.
-    settings.DEBUG = settings.VERBOSE = true;
-    settings.debugfile.open(dir.path() + "/korvex.dbg");
+    options.DEBUG = options.VERBOSE = true;
+    run_state.debugfile.open(dir.path() + "/korvex.dbg");
     l = lines_of(c.in);
     insert_defs(l, defs_of(c.defined), c.all, 0);
     EXPECT_EQ(texts_of(l), c.out) << c.what << " (traced)";
-    settings.debugfile.close();
-    settings.DEBUG = settings.VERBOSE = false;
+    run_state.debugfile.close();
+    options.DEBUG = options.VERBOSE = false;
   }
 }
 

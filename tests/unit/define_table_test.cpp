@@ -44,7 +44,7 @@ TEST_F(DefineTableTest, Statements) {
 }
 
 TEST_F(DefineTableTest, CapacityCountsCommandLineAndTrue) {
-  settings.MAX_DEFS = 4;
+  options.MAX_DEFS = 4;
   const Defs cmd = {Def{"X", true, false, true}};
   Defs t;
   EXPECT_EQ(set_defs(lines_of({"DEFINE A"}), t, cmd), 3);

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/errors.h"
+#include "base/errors.h"
 
 namespace korvex {
 namespace {

@@ -85,8 +85,8 @@ void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
   auto emit = [&](Line line) {
     line.pending = 1;
     out.push_back(line);
-    if (out.size() >= static_cast<size_t>(settings.MAX_LINES))
-      generr(Err::ITER_INSERT_FULL, settings.MAX_LINES);
+    if (out.size() >= static_cast<size_t>(options.MAX_LINES))
+      generr(Err::ITER_INSERT_FULL, options.MAX_LINES);
   };
   bool inside = false, done = false;
   Loop range;
@@ -100,8 +100,8 @@ void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
       if (match(t, "CONCAT")) {  // one form per line here
         std::string whole, item, sep, list;
         const bool rev = get_concat(line, "CONCAT", whole, item, sep);
-        if (range.last - range.first + 1 > settings.MAX_LINES)
-          generr(Err::ITER_INSERT_FULL, settings.MAX_LINES);
+        if (range.last - range.first + 1 > options.MAX_LINES)
+          generr(Err::ITER_INSERT_FULL, options.MAX_LINES);
         for (int i = 0; i <= range.last - range.first; ++i) {
           std::string one = item;
           find_and_replace(one, name, std::to_string(rev ? range.first + i : range.last - i), 0);
@@ -154,7 +154,7 @@ TEST_F(Expansion, IterSweepMatchesOnePassPerName) {
     for (int i = 0; i < n; ++i) texts.push_back(alphabet[rng() % std::size(alphabet)]);
     Lines input = lines_of(texts);
     for (Line& l : input) l.pending = static_cast<int>(rng() % 2);
-    settings.MAX_LINES = 4 + static_cast<int>(rng() % 40);
+    options.MAX_LINES = 4 + static_cast<int>(rng() % 40);
     const std::string expected = outcome(
         [&](Lines& l) {
           Texts names;
@@ -165,7 +165,7 @@ TEST_F(Expansion, IterSweepMatchesOnePassPerName) {
         },
         input);
     const std::string got = outcome([&](Lines& l) { insert_iters(l, table); }, input);
-    ASSERT_EQ(got, expected) << "round " << round << ", max_lines " << settings.MAX_LINES;
+    ASSERT_EQ(got, expected) << "round " << round << ", max_lines " << options.MAX_LINES;
   }
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/errors.h"
+#include "base/errors.h"
 #include "text/line.h"
 
 namespace korvex::test {

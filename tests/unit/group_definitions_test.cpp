@@ -120,7 +120,7 @@ TEST_F(GroupDefinitions, Errors) {
 }
 
 TEST_F(GroupDefinitions, CapacitiesHoldInEveryPass) {
-  settings.MAX_DEFS = 3;
+  options.MAX_DEFS = 3;
   struct Case {
     std::vector<std::string> lines;
     int error;

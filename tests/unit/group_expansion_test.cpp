@@ -131,7 +131,7 @@ TEST_F(GroupExpansion, SelfReferenceEndsTheQuietRounds) {
 }
 
 TEST_F(GroupExpansion, LineCapacityIsCheckedAsLinesAreMade) {
-  settings.MAX_LINES = 4;
+  options.MAX_LINES = 4;
   const Groups table = sample_table();
   Lines lines = lines_of({"a", "wire GROUP_axi;", "b"});
   insert_groups(lines, table, 0);

@@ -1,4 +1,4 @@
-// The runaway-input limits of driver/limits.h at their boundaries: the
+// The runaway-input limits of base/limits.h at their boundaries: the
 // largest input within a limit passes, one step more is the limit's error.
 // (Value bits: expr_evaluator_test; include and CREATE depth: the cases
 // include_depth_at_limit, include_too_deep, create_depth_at_limit and
@@ -6,7 +6,9 @@
 // source_dev_zero, source_fifo_builds and source_fifo_endless.)
 #include <gtest/gtest.h>
 
-#include "driver/limits.h"
+#include "base/limits.h"
+#include "base/options.h"
+#include "base/run_state.h"
 #include "driver/settings.h"
 #include "expr/evaluator.h"
 #include "expr/inline_funcs.h"
@@ -89,7 +91,7 @@ TEST(LimitsTest, InputLineBoundary) {
                            "max_lines flag)\n");
   // A larger -max_lines raises the limit with it.
   reset_settings();
-  settings.MAX_LINES = static_cast<int>(kInputLineFloor / kInputLinePerLine) + 1;
+  options.MAX_LINES = static_cast<int>(kInputLineFloor / kInputLinePerLine) + 1;
   EXPECT_EQ(read_file(past, lines), 3);
   reset_settings();
 }
@@ -99,12 +101,12 @@ TEST(LimitsTest, InputOfTheRunBoundary) {
   testing::TempDir dir;
   const std::string one = dir.file("one.v", "a\nbc\n"), two = dir.file("two.v", "a\nbc\nd");
   Lines lines;
-  settings.input_bytes = kInputTotalFloor - 5;
+  run_state.input_bytes = kInputTotalFloor - 5;
   EXPECT_EQ(read_file(one, lines), 3);
   EXPECT_EQ(read_file(one, lines), 3);  // a file counts once however often it is read
-  EXPECT_EQ(settings.input_bytes, kInputTotalFloor);
+  EXPECT_EQ(run_state.input_bytes, kInputTotalFloor);
   forget_input_files();
-  settings.input_bytes = kInputTotalFloor - 5;
+  run_state.input_bytes = kInputTotalFloor - 5;
   const test::Raised e = raised([&] { read_file(two, lines); });
   EXPECT_EQ(e.number, 132);
   EXPECT_EQ(e.message, "Korvex General error 132\n\n" + two +
@@ -112,8 +114,8 @@ TEST(LimitsTest, InputOfTheRunBoundary) {
                            "(use max_lines flag)\n");
   // A larger -max_lines raises the limit with it.
   forget_input_files();
-  settings.MAX_LINES = static_cast<int>(kInputTotalFloor / kInputTotalPerLine) + 1;
-  settings.input_bytes = kInputTotalFloor - 5;
+  options.MAX_LINES = static_cast<int>(kInputTotalFloor / kInputTotalPerLine) + 1;
+  run_state.input_bytes = kInputTotalFloor - 5;
   EXPECT_EQ(read_file(two, lines), 3);
   reset_settings();
 }
@@ -175,15 +177,15 @@ TEST(LimitsTest, GeneratedTextBudgetOfTheRun) {
     return insert_loops(l, {});
   };
   reset_settings();
-  settings.generated_bytes = kGeneratedTextFloor - 12;  // room for both copies
+  run_state.generated_bytes = kGeneratedTextFloor - 12;  // room for both copies
   EXPECT_EQ(loop(), 1);
-  settings.generated_bytes = kGeneratedTextFloor - 11;
+  run_state.generated_bytes = kGeneratedTextFloor - 11;
   const test::Raised e = raised(loop);
   EXPECT_EQ(e.number, 358);
   EXPECT_NE(e.message.find("limit of 268435456 bytes"), std::string::npos) << e.message;
   // A larger -max_lines raises the limit with it.
-  settings.MAX_LINES = 1'000'000;
-  settings.generated_bytes = kGeneratedTextFloor;
+  options.MAX_LINES = 1'000'000;
+  run_state.generated_bytes = kGeneratedTextFloor;
   EXPECT_EQ(loop(), 1);
   reset_settings();
 }
@@ -193,9 +195,9 @@ TEST(LimitsTest, ArithmeticBudgetOfTheRun) {
   // parenthesis read back and the decimal result.
   const std::string e = "EXPR(3*4)";
   reset_settings();
-  settings.arith_work = kMaxArithWork - 5;
+  run_state.arith_work = kMaxArithWork - 5;
   EXPECT_EQ(get_expr(src_line(e), e), "12");
-  settings.arith_work = kMaxArithWork - 4;
+  run_state.arith_work = kMaxArithWork - 4;
   EXPECT_EQ(raised([&] { get_expr(src_line(e), e); }).number, 359);
   reset_settings();
 }

@@ -1,7 +1,7 @@
 // Line arrays, the error frame and the census.
-#include "driver/census.h"
-#include "driver/diagnostics.h"
+#include "base/diagnostics.h"
 #include "test_support.h"
+#include "text/census.h"
 #include "text/checks.h"
 #include "text/line.h"
 
@@ -22,7 +22,7 @@ TEST_F(LineTest, CopyLinesCapacityAndTruncation) {
   copy_lines(lines_of({"x"}), empty, 1);
   EXPECT_EQ(texts_of(empty), (std::vector<std::string>{"x"}));
 
-  settings.MAX_LINES = 4;
+  options.MAX_LINES = 4;
   copy_lines(lines_of({"d"}), dst, 1);  // exactly full is allowed
   EXPECT_EQ(dst.size(), 4u);
   const KorvexError e = error_of([&] { copy_lines(lines_of({"e"}), dst, 1); });
@@ -64,8 +64,8 @@ TEST_F(LineTest, ErrorFrameNamesTheCreateChain) {
   create.file = "dir/top.v";
   create.num = 7;
   create.text = "child.v";
-  settings.create_tree = {create};
-  settings.create_index = 1;
+  run_state.create_tree = {create};
+  run_state.create_index = 1;
   Line line;
   line.file = "sub/child.v";
   line.num = 3;
@@ -76,7 +76,7 @@ TEST_F(LineTest, ErrorFrameNamesTheCreateChain) {
             "Korvex Line error 334\n\nError in child file: \nCreate child.v in dir/top.v: line 7\n\n"
             "File child.v: line 3: OUTFILE b.v\nOUTFILE was defined more than once in the same "
             "file\n");
-  settings.create_index = 0;
+  run_state.create_index = 0;
   EXPECT_EQ(error_of([] { generr(Err::OUTPUT_OPEN, "x.v"); }).message,
             "Korvex General error 113\n\nx.v couldn't be opened for output\n");
   // An empty line is named by the name of an empty line; a default line,

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "loops/loop_table.h"
+#include "text/checks.h"
 #include "test_support.h"
 
 namespace korvex {
@@ -65,13 +66,13 @@ TEST_F(LoopTable, CatchLoopErrors) {
 TEST_F(LoopTable, SetLoopsLaterDefinitionWinsAndIsListed) {
   testing::TempDir dir;
   const std::string path = dir.file("korvex.dbg", "");
-  settings.DEBUG = true;
-  settings.debugfile.open(path);
-  settings.MAX_DEFS = 3;  // two names fit; a redefinition takes no room
+  options.DEBUG = true;
+  run_state.debugfile.open(path);
+  options.MAX_DEFS = 3;  // two names fit; a redefinition takes no room
   Loops table;
   set_loops({stmt("LOOP A 4"), stmt("SWAP X 1"), stmt("LOOP.GLOBAL B 2 3"), stmt("LOOP A 1 2")},
             table);
-  settings.debugfile.close();
+  run_state.debugfile.close();
   std::stringstream trace;
   trace << std::ifstream(path).rdbuf();
   EXPECT_EQ(trace.str(), "Total of 2 loops: \nLoop 0: A  1 - 2\nLoop (global) 1: B  2 - 3\n\n");

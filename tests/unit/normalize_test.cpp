@@ -16,7 +16,7 @@ class NormalizeTest : public testing::KorvexTest {
   std::vector<std::string> source(const std::vector<std::string>& texts) {
     Lines in = lines_of(texts);
     Lines out;
-    set_lines(in, out, ignored_, Swaps(), 0, "");
+    set_lines(in, out, ignored_, Stream::kSource);
     out_ = out;
     return texts_of(out);
   }
@@ -62,7 +62,7 @@ TEST_F(NormalizeTest, SplittingJoiningAndEnum) {
             (V{"assign x = a ", "STOMP NEWLINE", "+ b;", ""}));
   EXPECT_EQ(source({"ENUM RED GREEN BLUE"}),
             (V{"SWAP RED 0 ", " SWAP GREEN 1 ", " SWAP BLUE 2 ", " ", ""}));
-  settings.MAX_DEFS = 4;  // room for ENUM and two names
+  options.MAX_DEFS = 4;  // room for ENUM and two names
   EXPECT_EQ(source({"ENUM A B"}).size(), 4u);
   EXPECT_EQ(error_of([&] { source({"ENUM A B C"}); }).number, 355);
 }
@@ -105,7 +105,7 @@ TEST_F(NormalizeTest, DefinitionModeRules) {
   auto definition = [&](const std::vector<std::string>& texts) {
     Lines in = lines_of(texts);
     Lines out;
-    set_lines(in, out, ignored_, Swaps(), 1, "");
+    set_lines(in, out, ignored_, Stream::kDefinition);
     return texts_of(out);
   };
   EXPECT_EQ(definition({"SWAP A 1", "", "DEFINE X"}), (V{"SWAP A 1", "DEFINE X"}));
@@ -137,14 +137,14 @@ TEST_F(NormalizeTest, LineErrorsShowTheStatementBeforeItsRewrites) {
 TEST_F(NormalizeTest, VerboseTraceNamesTheFirstLinesFile) {
   testing::TempDir dir;
   const std::string trace_path = dir.path() + "/korvex.dbg";
-  settings.DEBUG = true;
-  settings.VERBOSE = true;
-  settings.debugfile.open(trace_path);
+  options.DEBUG = true;
+  options.VERBOSE = true;
+  run_state.debugfile.open(trace_path);
   Lines in = lines_of({"a"}, "top.v");
   Lines empty, out;
-  set_lines(in, out, ignored_, Swaps(), 0, "");
-  set_lines(empty, out, ignored_, Swaps(), 1, "");
-  settings.debugfile.close();
+  set_lines(in, out, ignored_, Stream::kSource);
+  set_lines(empty, out, ignored_, Stream::kDefinition);
+  run_state.debugfile.close();
   std::ifstream f(trace_path);
   std::vector<std::string> starts;
   for (std::string l; std::getline(f, l);)
@@ -153,7 +153,7 @@ TEST_F(NormalizeTest, VerboseTraceNamesTheFirstLinesFile) {
 }
 
 TEST_F(NormalizeTest, StatementsBeyondTheLineLimit) {
-  settings.MAX_LINES = 4;
+  options.MAX_LINES = 4;
   EXPECT_EQ(source({"a;;b;;c"}).size(), 4u);
   const KorvexError e = error_of([&] { source({"a;;b;;c;;d"}); });
   EXPECT_EQ(e.number, 102);

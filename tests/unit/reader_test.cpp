@@ -91,7 +91,7 @@ TEST_F(ReaderTest, FinalNewlineGivesOneMoreRecord) {
 TEST_F(ReaderTest, LineLimitCountsTheRecordAfterAFinalNewline) {
   TempDir dir;
   Lines lines;
-  settings.MAX_LINES = 5;
+  options.MAX_LINES = 5;
   EXPECT_EQ(read_file(dir.file("ok.v", "1\n2\n3\n4"), lines), 4);
   const std::string path = dir.file("long.v", "1\n2\n3\n4\n");
   const KorvexError e = error_of([&] { read_file(path, lines); });

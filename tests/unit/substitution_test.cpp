@@ -136,9 +136,9 @@ namespace {
 TEST_F(SubstitutionTest, TraceLines) {
   testing::TempDir dir;
   const std::string path = dir.path() + "/korvex.dbg";
-  settings.DEBUG = true;
-  settings.VERBOSE = true;
-  settings.debugfile.open(path);
+  options.DEBUG = true;
+  options.VERBOSE = true;
+  run_state.debugfile.open(path);
   Defs defs;
   set_defs(lines_of({"DEFINE A"}), defs, {Def{"X", true, false, true}});
   Swaps t;
@@ -146,7 +146,7 @@ TEST_F(SubstitutionTest, TraceLines) {
   Lines l = lines_of({"W a", "b"});
   insert_swaps(l, t, 0);
   insert_swaps(l, t, 0);
-  settings.debugfile.close();
+  run_state.debugfile.close();
   std::ifstream in(path);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text,

@@ -69,7 +69,7 @@ TEST_F(SwapTableTest, LaterSwapOverwritesUnlessHandedDown) {
 }
 
 TEST_F(SwapTableTest, CapacityCountsTheBuiltIns) {
-  settings.MAX_DEFS = 4;
+  options.MAX_DEFS = 4;
   Swaps t;
   EXPECT_EQ(set_swaps(lines_of({"SWAP A 1"}), t, 0), 3);
   const KorvexError e = error_of([&] { set_swaps(lines_of({"SWAP A 1", "SWAP B 2"}), t, 0); });

@@ -11,8 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "driver/errors.h"
+#include "base/errors.h"
+#include "base/options.h"
+#include "base/run_state.h"
 #include "driver/settings.h"
+#include "output/output_state.h"
 #include "text/line.h"
 
 namespace korvex::testing {

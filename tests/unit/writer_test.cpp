@@ -19,9 +19,9 @@ class WriterTest : public testing::KorvexTest {};
 TEST_F(WriterTest, WrittenLinesKeepTheirIndentedText) {
   testing::TempDir dir;
   const std::string path = dir.path() + "/o.v";
-  settings.outname = "o.v";
-  settings.OUT = true;
-  settings.outfile.open(path);
+  output_state.outname = "o.v";
+  output_state.OUT = true;
+  output_state.outfile.open(path);
   Lines lines = lines_of({"assign a = b;", "", "__EMPTY_LINE__", "CREATE c.v", "end"});
   lines[0].indent = 4;
   lines[1].indent = 2;
@@ -34,8 +34,8 @@ TEST_F(WriterTest, WrittenLinesKeepTheirIndentedText) {
   std::stringstream got;
   got << f.rdbuf();
   EXPECT_EQ(got.str(), "    assign a = b;\n\n\nend\n");
-  ASSERT_EQ(settings.outfiles.size(), 1u);
-  EXPECT_EQ(settings.outfiles[0].text, "o.v");
+  ASSERT_EQ(output_state.outfiles.size(), 1u);
+  EXPECT_EQ(output_state.outfiles[0].text, "o.v");
 }
 
 // Generated text goes on in pieces through one buffer kept from call to
@@ -45,11 +45,11 @@ TEST_F(WriterTest, LongOutputsComeOutWhole) {
   testing::TempDir dir;
   auto write = [&](const std::string& name, Lines lines) {
     const std::string path = dir.path() + "/" + name;
-    settings.outname = name;
-    settings.OUT = true;
-    settings.outfile.open(path);
+    output_state.outname = name;
+    output_state.OUT = true;
+    output_state.outfile.open(path);
     print_lines(0, lines, Defs());
-    if (settings.outfile.is_open()) settings.outfile.close();
+    if (output_state.outfile.is_open()) output_state.outfile.close();
     std::ifstream f(path);
     std::stringstream got;
     got << f.rdbuf();

@@ -9,7 +9,7 @@
 
 #include <cstddef>
 
-#include "text/line.h"
+#include "base/line_record.h"
 
 namespace korvex {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "text/line.h"
+#include "base/line_record.h"
 
 namespace korvex {
 

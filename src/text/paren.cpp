@@ -1,8 +1,8 @@
 // The parenthesis search. A ")" met before any "(" lowers the depth below
 // zero and so spoils the match, as users of the tool have always seen it.
-#include "expr/paren.h"
+#include "text/paren.h"
 
-#include "driver/errors.h"
+#include "base/errors.h"
 
 namespace korvex {
 

@@ -48,6 +48,6 @@ inline constexpr std::uint64_t kInputLinePerLine = 1024;
 inline constexpr std::uint64_t kInputTotalFloor = std::uint64_t{256} * 1024 * 1024;
 inline constexpr std::uint64_t kInputTotalPerLine = 4096;
 // Lines of a file, loop expansions included, are bounded by the run's
-// settings.MAX_LINES (default kDefaultMaxLines in driver/settings.h, 102).
+// options.MAX_LINES (default kDefaultMaxLines in driver/settings.h, 102).
 
 }  // namespace korvex

@@ -1,8 +1,8 @@
 // The size and nesting guards of the inline forms.
-#include "expr/limits.h"
+#include "expr/value_guards.h"
 
-#include "driver/budget.h"
-#include "driver/errors.h"
+#include "base/budget.h"
+#include "base/errors.h"
 
 namespace korvex {
 

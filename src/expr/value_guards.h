@@ -3,7 +3,7 @@
 //
 // Every value the evaluator or the number formats produce is held to
 // kMaxValueBits, every line an inline form rewrites to kMaxLineBytes, and
-// parenthesis and EXPR nesting to kMaxExprDepth (all in driver/limits.h).
+// parenthesis and EXPR nesting to kMaxExprDepth (all in base/limits.h).
 // Each guard is checked before the work it protects and names its limit in
 // the error it reports (line errors 349 and 350).
 #pragma once
@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/limits.h"
 #include "bignum/big_integer.h"
-#include "driver/limits.h"
 #include "text/line.h"
 
 namespace korvex {

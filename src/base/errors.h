@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "driver/error_table.h"
+#include "base/error_table.h"
 
 namespace korvex {
 

@@ -1,6 +1,6 @@
 // Huge-page backing of the heap (see memory.h). Everything here is advice:
 // when the kernel refuses it, the run continues on small pages.
-#include "driver/memory.h"
+#include "base/memory.h"
 
 #include <malloc.h>
 #include <sys/mman.h>

@@ -5,13 +5,13 @@
 // are taken in table order, so "CONCAT.REV(" is gone before CONCAT is looked
 // for. Every occurrence is deleted, adjacent ones included, so nested forms
 // such as EXPR(EXPR(1+1)*3) pass.
-#include "expr/paren_checks.h"
+#include "text/paren_checks.h"
 
 #include <algorithm>
 #include <string>
 
-#include "driver/errors.h"
-#include "driver/settings.h"
+#include "base/errors.h"
+#include "text/keyword.h"
 #include "text/strings.h"
 
 namespace korvex {

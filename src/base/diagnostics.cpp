@@ -1,11 +1,12 @@
 // Console messages, the error frame and the debug trace.
-#include "driver/diagnostics.h"
+#include "base/diagnostics.h"
 
 #include <cerrno>
 #include <cstdio>
 
-#include "driver/settings.h"
-#include "text/paths.h"
+#include "base/file_names.h"
+#include "base/options.h"
+#include "base/run_state.h"
 
 namespace korvex {
 
@@ -25,14 +26,14 @@ bool stdout_closed() { return pipe_closed; }
 void print_msg(const std::string& text) { write_stdout("\n" + text); }
 
 std::string treeline(int index) {
-  const Line& l = settings.create_tree[index];
+  const Line& l = run_state.create_tree[index];
   return "Create " + l.text + " in " + l.file.str() + ": line " + std::to_string(l.num) + "\n";
 }
 
 std::string treeout() {
-  if (settings.create_index == 0) return "\n";
+  if (run_state.create_index == 0) return "\n";
   std::string s = "\nError in child file: \n";
-  for (int i = 0; i < settings.create_index; ++i) s += treeline(i);
+  for (int i = 0; i < run_state.create_index; ++i) s += treeline(i);
   return s + "\n";
 }
 
@@ -42,12 +43,12 @@ std::string get_linerr_str(const Line& line, const std::string& text) {
 }
 
 void trace(const std::string& text) {
-  if (!settings.DEBUG || !settings.debugfile.is_open()) return;
-  settings.debugfile << text << '\n';
+  if (!options.DEBUG || !run_state.debugfile.is_open()) return;
+  run_state.debugfile << text << '\n';
 }
 
 void print_debug(const Lines& lines, const std::string& title) {
-  if (!settings.DEBUG) return;
+  if (!options.DEBUG) return;
   trace("---------- print debug start ---------- " + title);
   static const std::string kNothing;
   for (const Line& l : lines) trace(writes_empty(l.text) ? kNothing : l.text);

@@ -1,7 +1,7 @@
 // The directive census. Every test is a case-sensitive substring test; the
 // blanks in the keywords are part of them, so "ENDLOOP i" is no loop and
 // "SWAP.CMD W 8" no swap.
-#include "driver/census.h"
+#include "text/census.h"
 
 #include "text/strings.h"
 

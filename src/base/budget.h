@@ -2,12 +2,12 @@
 // loops, groups and swaps multiply work: a loop of lines that each hold a
 // huge value or a long DUPL. These budgets count the work of the whole run
 // (child files included) and stop it with a line error once it passes the
-// limit of driver/limits.h.
+// limit of base/limits.h.
 #pragma once
 
 #include <cstdint>
 
-#include "text/line.h"
+#include "base/line_record.h"
 
 namespace korvex {
 

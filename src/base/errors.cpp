@@ -1,11 +1,11 @@
 // The error table and the two reporters that turn a table row into the
 // printed message.
-#include "driver/errors.h"
+#include "base/errors.h"
 
-#include "driver/diagnostics.h"
-#include "driver/settings.h"
-#include "text/paths.h"
-#include "text/line.h"
+#include "base/diagnostics.h"
+#include "base/file_names.h"
+#include "base/line_record.h"
+#include "base/run_state.h"
 
 namespace korvex {
 namespace {
@@ -43,7 +43,7 @@ void generr_str(int code, const std::string& text) {
   throw KorvexError(number,
                     "Korvex General error " + std::to_string(number) + "\n" + treeout() + text +
                         "\n",
-                    text, "", 0, settings.error_build);
+                    text, "", 0, run_state.error_build);
 }
 
 void linerr_str(int code, const Line& line, const std::string& text) {
@@ -51,7 +51,7 @@ void linerr_str(int code, const Line& line, const std::string& text) {
   throw KorvexError(number,
                     "Korvex Line error " + std::to_string(number) + "\n" +
                         get_linerr_str(line, text),
-                    text, line.file, line.num, settings.error_build);
+                    text, line.file, line.num, run_state.error_build);
 }
 
 std::string error_location(const KorvexError& e) {

@@ -1,0 +1,7 @@
+#include "base/options.h"
+
+namespace korvex {
+
+Options options;
+
+}  // namespace korvex

@@ -1,0 +1,7 @@
+#include "output/output_state.h"
+
+namespace korvex {
+
+OutputState output_state;
+
+}  // namespace korvex
