@@ -40,7 +40,7 @@ void set_builds(Lines& lines) {
 void remove_builds(Lines& lines, int build) {
   Defs table;
   table.push_back(Def{"BUILD" + std::to_string(build), false, false, true});
-  insert_defs(lines, table, 1, 1);
+  insert_defs(lines, table, Scope::kAll, Blocks::kBuildOnly);
 }
 
 }  // namespace korvex

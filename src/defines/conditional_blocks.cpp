@@ -139,52 +139,39 @@ int mark_defs(int a0, Lines& lines, const Defs& table, bool removing, int all) {
   return resolve_block(a0, lines, table, removing, all, false);
 }
 
-void insert_defs(Lines& lines, const Defs& table, int all, int build_only) {
+void insert_defs(Lines& lines, const Defs& table, Scope scope, Blocks blocks) {
+  const int all = scope == Scope::kAll ? 1 : 0;
+  const bool build_only = blocks == Blocks::kBuildOnly;
   if (tracing()) {
     trace("");
     trace("Starting def ");
   }
   // A resolved block leaves its kept lines in place and marks the others, so
   // the walk goes on with the line after the IFDEF: the kept lines get their
-  // own DVAL forms and pending IFDEFs handled like any other line. A block
-  // only ever marks lines from its IFDEF on, so a line the walk has passed is
-  // final: unless the trace shows the array as each block is resolved, the
-  // marked lines are deleted in the same walk.
-  const bool compact = !tracing();
+  // own DVAL forms and pending IFDEFs handled like any other line. The marked
+  // lines are deleted after the walk.
   const size_t n = lines.size();
-  size_t w = 0;
   for (size_t i = 0; i < n; ++i) {
     Line& line = lines[i];
-    bool capital = has_capital(line.text);
-    if (capital && (all || line.pending)) {
+    if (has_capital(line.text) && (all || line.pending)) {
       if (match(line.text, "IFDEF")) {
         // The build selection leaves blocks other than BUILD ones to the define pass.
         const std::string name = word_after(line.text, "IFDEF ");
         const int at = static_cast<int>(i);
         const bool considered = !build_only || match(name, "BUILD");
         if (considered && all) {
-          resolve_block(at, lines, table, false, all, build_only != 0);
+          resolve_block(at, lines, table, false, all, build_only);
         } else if (considered && get_def_index(line, name, table) >= 0) {
           // A TRUE(...) condition is decided again, as every lookup decides it.
           const bool decided = !match(name, "TRUE(");
-          resolve_block(at, lines, table, false, all, build_only != 0, decided ? &name : nullptr);
+          resolve_block(at, lines, table, false, all, build_only, decided ? &name : nullptr);
         }
-        capital = true;  // the IFDEF line, or the marker that replaced it
       } else if (match(line.text, "DVAL(")) {
         replace_dvals(line, table);
-        capital = has_capital(line.text);
       }
     }
-    if (!compact) continue;
-    if (capital && line.text.find(kRemoveDef) != std::string::npos) continue;
-    if (w != i) lines[w] = std::move(line);
-    ++w;
   }
-  if (compact) {
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
-  } else {
-    remove_lines(lines, kRemoveDef);
-  }
+  remove_lines(lines, kRemoveDef);
   if (options.VERBOSE) print_debug(lines, "insert_defs");
 }
 

@@ -6,7 +6,11 @@
 
 namespace korvex {
 
-void insert_defs(Lines& lines, const Defs& table, int all, int build_only);
+// The blocks a define pass resolves: every block, or only those of BUILD names
+// (the build selection of the definition file).
+enum class Blocks { kEvery, kBuildOnly };
+
+void insert_defs(Lines& lines, const Defs& table, Scope scope, Blocks blocks);
 int mark_defs(int a0, Lines& lines, const Defs& table, bool removing, int all);
 void remove_ifdef_true(Lines& lines, Lines& aside);
 

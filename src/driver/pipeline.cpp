@@ -1,9 +1,9 @@
 // The file pipeline.
 //
-// Start (A): read, normalise, check and count the source; assemble, normalise
-// and count the definition stream. Then, per build (B, C): re-read both files
-// for every build after the first, build the definition tables (D), run the
-// source passes in their fixed order (E) and write the result. Apart from the
+// The start: read, normalise, check and count the source; assemble, normalise
+// and count the definition stream. Then, per build: read both files again
+// for every build after the first, build the definition tables, run the
+// source passes in their fixed order and write the result. Apart from the
 // substitution runs, the final group expansion and the return of unparsed
 // regions, a pass runs only when the census counted its directive.
 #include "driver/pipeline.h"
@@ -80,7 +80,7 @@ std::string located(const std::string& name, const Lines& forwarded) {
   return find_path(context(forwarded), name) + name;
 }
 
-// Reads and normalises the source (A4, and C for later builds).
+// Reads and normalises the source (again for every build after the first).
 void read_source(FileRun& r) {
   Lines raw;
   read_file(r.source, raw, 0);
@@ -88,8 +88,9 @@ void read_source(FileRun& r) {
   set_lines(raw, r.source_lines, r.ignored, Stream::kSource);
 }
 
-// Assembles the definition stream (A7.1 to A7.4): the definition file's lines,
-// the source's INCLUDE statements, normalised, then the forwarded lines.
+// Assembles the definition stream: the source's INCLUDE statements and the
+// definition file's lines, normalised with their includes spliced, then the
+// lines a parent forwarded.
 void read_definition(FileRun& r) {
   Lines raw;
   if (r.src_census.include_count > 0) raw = r.includes;
@@ -142,7 +143,7 @@ void start(FileRun& r) {
   }
 }
 
-// C: every build after the first reads both files again.
+// Every build after the first reads both files again.
 void reread(FileRun& r, int b) {
   r.definition_lines.clear();
   r.aside.clear();
@@ -155,7 +156,7 @@ void reread(FileRun& r, int b) {
   remove_lines(r.source_lines, "INCLUDE");
 }
 
-// D: the definition tables of one build.
+// The definition tables of one build.
 void definition_tables(FileRun& r, int b) {
   cntr& dc = r.def_census;
   trace("Starting build " + std::to_string(b) + " / " + std::to_string(dc.build_count - 1));
@@ -170,14 +171,14 @@ void definition_tables(FileRun& r, int b) {
   }
   Lines& d = r.definition_lines;
   dc.define_count = set_defs(d, r.defs, *r.cmd_defs);
-  insert_defs(d, r.defs, 1, 0);
+  insert_defs(d, r.defs, Scope::kAll, Blocks::kEvery);
   r.swaps.clear();
   dc.swap_count = set_swaps(d, r.swaps, b);
-  insert_swaps(d, r.swaps, 0);
+  insert_swaps(d, r.swaps, Scope::kPending);
   if (dc.true_ifdef_count > 0) {
     copy_lines(r.aside, d, 1);
-    insert_swaps(d, r.swaps, 0);
-    insert_defs(d, r.defs, 1, 0);
+    insert_swaps(d, r.swaps, Scope::kPending);
+    insert_defs(d, r.defs, Scope::kAll, Blocks::kEvery);
     r.swaps.clear();
     dc.swap_count = set_swaps(d, r.swaps, b);
   }
@@ -196,49 +197,58 @@ void definition_tables(FileRun& r, int b) {
   d.clear();
 }
 
-// E: the source passes of one build, in their fixed order.
+// Expands group references until a pass changes nothing, then substitutes
+// the swaps into what the groups brought in.
+void expand_groups_repeatedly(Lines& s, const Groups& groups, const Swaps& swaps) {
+  int changed = 1;
+  while (changed && insert_groups(s, groups, GroupPass::kRepeated, &changed) >= 0) {}
+  insert_swaps(s, swaps, Scope::kPending);
+}
+
+// Writes the build's per-file list; a lint run only checks that the list it
+// would write is no input of the run.
+void list_build_files(std::string filelist_name) {
+  if (options.LINT) {
+    if (!filelist_name.empty() && output_state.outname != "STDO") check_not_input(filelist_name);
+  } else {
+    print_filelist(filelist_name, output_state.local_outfiles, true);
+  }
+}
+
+// The source passes of one build, in their fixed order: one line a pass,
+// with the condition it runs under.
 int source_passes(FileRun& r, int b) {
   Lines& s = r.source_lines;
   const cntr& sc = r.src_census;
   const cntr& dc = r.def_census;
-  auto SD = [&] { insert_swaps_defs(dc, s, r.swaps, r.defs, 0); };
+  // A substitution run over the lines a pass made or changed.
+  auto substitute_pending = [&] { insert_swaps_defs(dc, s, r.swaps, r.defs, Scope::kPending); };
   int differences = 0;
 
-  /*  1 */ SD();
-  /*  2 */ if (sc.check_count > 0) check_swaps(s, r.swaps);
-  /*  3 */ if (sc.verify_count > 0) check_verify(s);
-  /*  4 */ if (sc.loop_count > 0) while (insert_loops(s, r.loops)) SD();
-  /*  5 */ if (sc.iter_count > 0) while (insert_iters(s, r.loops)) SD();
-  /*  6 */ if (sc.group_count > 0) {
-             int changed = 1;
-             while (changed && insert_groups(s, r.groups, 1, &changed) >= 0) {}
-             insert_swaps(s, r.swaps, 0);
-           }
-  /*  7 */ if (sc.expr_count > 0 || dc.expr_count > 0) { if (insert_expr(s)) SD(); }
-  /*  8 */ if (sc.dupl_count > 0) { if (insert_dupl(s)) SD(); }
-  /*  9 */ insert_swaps_defs(dc, s, r.swaps, r.defs, 1);
-  /* 10 */ insert_groups(s, r.groups, 0);
-  /* 11 */ if (sc.const_count > 0) remove_const(s);
-  /* 12 */ if (sc.ports_count > 0) insert_ports(s);
-  /* 13 */ if (sc.case_count > 0) insert_case(s);
-  /* 14 */ if (sc.stomp_count > 0) remove_stomp(s);
-  /* 15 */ insert_ignored(s, r.ignored);
-  /* 16 */ if (sc.outdir_count > 0) set_outdir(s);
-           if (sc.create_count > 0) note_create_inputs(s);
-  /* 17 */ if (sc.outfile_count > 0) set_outfile(s); else if (!options.OUTFLAG) output_state.OUT = false;
-  /* 18 */ if (options.HEADER) insert_header(r.flags, r.parent, s, r.source);
-  /* 19 */ differences += print_lines(r.level, s, r.defs);
-  /* 20 */ if (sc.create_count > 0)
-             differences += insert_create(r.flags, r.level, r.source, s, *r.cmd_defs, r.swaps,
-                                          r.defs, r.loops, b);
-  /* 21 */ if (dc.list_count > 0) {
-             if (options.LINT) {  // the list a run would write
-               if (!r.filelist_name.empty() && output_state.outname != "STDO")
-                 check_not_input(r.filelist_name);
-             } else {
-               print_filelist(r.filelist_name, output_state.local_outfiles, true);
-             }
-           }
+  substitute_pending();
+  if (sc.check_count > 0) check_swaps(s, r.swaps);
+  if (sc.verify_count > 0) check_verify(s);
+  if (sc.loop_count > 0) while (insert_loops(s, r.loops)) substitute_pending();
+  if (sc.iter_count > 0) while (insert_iters(s, r.loops)) substitute_pending();
+  if (sc.group_count > 0) expand_groups_repeatedly(s, r.groups, r.swaps);
+  if (sc.expr_count > 0 || dc.expr_count > 0) { if (insert_expr(s)) substitute_pending(); }
+  if (sc.dupl_count > 0) { if (insert_dupl(s)) substitute_pending(); }
+  insert_swaps_defs(dc, s, r.swaps, r.defs, Scope::kAll);
+  insert_groups(s, r.groups, GroupPass::kFinal);
+  if (sc.const_count > 0) remove_const(s);
+  if (sc.ports_count > 0) insert_ports(s);
+  if (sc.case_count > 0) insert_case(s);
+  if (sc.stomp_count > 0) remove_stomp(s);
+  insert_ignored(s, r.ignored);
+  if (sc.outdir_count > 0) set_outdir(s);
+  if (sc.create_count > 0) note_create_inputs(s);
+  if (sc.outfile_count > 0) set_outfile(s); else if (!options.OUTFLAG) output_state.OUT = false;
+  if (options.HEADER) insert_header(r.flags, r.parent, s, r.source);
+  differences += print_lines(r.level, s, r.defs);
+  if (sc.create_count > 0)
+    differences += insert_create(r.flags, r.level, r.source, s, *r.cmd_defs, r.swaps, r.defs,
+                                 r.loops, b);
+  if (dc.list_count > 0) list_build_files(r.filelist_name);
   return differences;
 }
 

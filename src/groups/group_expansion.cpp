@@ -161,7 +161,8 @@ void get_group_params(const Line& line, std::string& ref, Swaps& params) {
   }
 }
 
-int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
+int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* changed) {
+  const bool quiet = pass == GroupPass::kRepeated;
   int result = -1;
   bool any_change = false;
   std::vector<int> selected;

@@ -15,11 +15,16 @@
 
 namespace korvex {
 
+// The group pass being made: one of the repeated passes, which leave unknown
+// groups and references that would bring themselves back for later, or the
+// final pass, which expands every reference and reports an unknown group.
+enum class GroupPass { kRepeated, kFinal };
+
 // Expands the first group reference of every line. Returns the index of
 // the group of the last line holding "GROUP_" (-1 when there is none or it
 // is unknown). `changed`, when given, is set to 1 when any line was
 // rewritten, expanded or removed, and to 0 otherwise.
-int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed = nullptr);
+int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* changed = nullptr);
 
 // Takes every .PARAM(symbol value) out of `ref` into `params` (cleared
 // first): the member texts of this line get symbol replaced by value.

@@ -122,7 +122,11 @@ void write_depfile(const std::string& path) {
   // A rule without commands for every prerequisite: make and ninja take a
   // file that was renamed or deleted since as made, and run Korvex again
   // instead of stopping.
-  for (const std::string& p : files_read) text += "\n" + escaped(p) + ":\n";
+  for (const std::string& p : files_read) {
+    text += '\n';
+    text += escaped(p);
+    text += ":\n";
+  }
   out << text;
   if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, path);
 }

@@ -197,7 +197,8 @@ void group_swap(std::string& text, const Swaps& table) {
     if (!s.name.empty() && match(text, s.name)) swap_str(text, s);
 }
 
-int insert_swaps(Lines& lines, const Swaps& table, int all) {
+int insert_swaps(Lines& lines, const Swaps& table, Scope scope) {
+  const bool all = scope == Scope::kAll;
   bool any = false;
   std::optional<Substitution> sub;  // made when the first line needs it
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -216,9 +217,10 @@ int insert_swaps(Lines& lines, const Swaps& table, int all) {
 }
 
 void insert_swaps_defs(cntr census, Lines& lines, const Swaps& swaps, const Defs& defs,
-                       int final) {
-  if (census.swap_count > 0 || final) insert_swaps(lines, swaps, final);
-  if (census.define_count > 0 || final) insert_defs(lines, defs, final, 0);
+                       Scope scope) {
+  const bool final = scope == Scope::kAll;
+  if (census.swap_count > 0 || final) insert_swaps(lines, swaps, scope);
+  if (census.define_count > 0 || final) insert_defs(lines, defs, scope, Blocks::kEvery);
   clean_append(lines);
 }
 

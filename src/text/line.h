@@ -14,6 +14,10 @@
 
 namespace korvex {
 
+// The lines a substitution pass looks at: those created or changed since
+// the last substitution run (`pending`), or every line (the final run).
+enum class Scope { kPending, kAll };
+
 // Copies every field but `pending`, which becomes 1 when `mark` is non-zero
 // and is copied otherwise.
 void copy_line(const Line& src, Line& dst, int mark);

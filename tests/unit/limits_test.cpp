@@ -136,11 +136,11 @@ TEST(LimitsTest, SwapValueHoldingItsNameStopsAtTheLineLimit) {
   Lines lines = {src_line("T")};
   for (int round = 0; round < 26; ++round) {
     lines[0].pending = 1;
-    ASSERT_EQ(insert_swaps(lines, table, 0), 1) << round;
+    ASSERT_EQ(insert_swaps(lines, table, Scope::kPending), 1) << round;
   }
   EXPECT_EQ(lines[0].text.size(), kMaxLineBytes);
   lines[0].pending = 1;
-  EXPECT_EQ(raised([&] { insert_swaps(lines, table, 0); }).number, 350);
+  EXPECT_EQ(raised([&] { insert_swaps(lines, table, Scope::kPending); }).number, 350);
 }
 
 TEST(LimitsTest, SwapsHoldingEachOthersNamesStopAtTheWorkLimit) {
