@@ -25,20 +25,20 @@ bool stdout_closed() { return pipe_closed; }
 
 void print_msg(const std::string& text) { write_stdout("\n" + text); }
 
-std::string treeline(int index) {
+std::string create_chain_line(int index) {
   const Line& l = run_state.create_tree[index];
   return "Create " + l.text + " in " + l.file.str() + ": line " + std::to_string(l.num) + "\n";
 }
 
-std::string treeout() {
+std::string create_chain_block() {
   if (run_state.create_index == 0) return "\n";
   std::string s = "\nError in child file: \n";
-  for (int i = 0; i < run_state.create_index; ++i) s += treeline(i);
+  for (int i = 0; i < run_state.create_index; ++i) s += create_chain_line(i);
   return s + "\n";
 }
 
 std::string get_linerr_str(const Line& line, const std::string& text) {
-  return treeout() + "File " + extract_name(line.file) + ": line " + std::to_string(line.num) +
+  return create_chain_block() + "File " + extract_name(line.file) + ": line " + std::to_string(line.num) +
          ": " + shown_text(line) + "\n" + text + "\n";
 }
 

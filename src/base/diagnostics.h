@@ -23,8 +23,8 @@ void flush_stdout();
 bool stdout_closed();
 
 // The CREATE-chain block of an error message, and one line of it.
-std::string treeout();
-std::string treeline(int index);
+std::string create_chain_block();
+std::string create_chain_line(int index);
 
 // Location and text of a line error: "File <name>: line <n>: <text>\n<msg>\n",
 // preceded by the CREATE-chain block.

@@ -41,7 +41,7 @@ std::string error_text(Err e, const std::vector<std::string>& args) {
 void generr_str(int code, const std::string& text) {
   const int number = 100 + code;
   throw KorvexError(number,
-                    "Korvex General error " + std::to_string(number) + "\n" + treeout() + text +
+                    "Korvex General error " + std::to_string(number) + "\n" + create_chain_block() + text +
                         "\n",
                     text, "", 0, run_state.error_build);
 }

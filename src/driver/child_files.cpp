@@ -65,7 +65,7 @@ void create_names(const Line& line, std::string& child_src, std::string& child_d
     splitstring(line.text, "DEFCMD", head, defcmds);
   else
     head = line.text;
-  splitstring3(head, keyword, child_src, child_def);
+  first_three_words(head, keyword, child_src, child_def);
 }
 
 // Where insert_create will look for `name`, without reporting a missing

@@ -81,7 +81,7 @@ std::string get_base(const Line& line, const std::string& keyword) {
   const std::string group = get_paren(line, after, 0);
   const std::string call = keyword + group;
   std::string value_word, width_word, option;
-  splitstring3(group.substr(1, group.size() - 2), value_word, width_word, option);
+  first_three_words(group.substr(1, group.size() - 2), value_word, width_word, option);
   const int prefix = option == "NOPRE" ? 0 : 1;
 
   check_numeric(line, value_word, keyword + " value", 0);

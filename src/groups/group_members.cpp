@@ -113,9 +113,9 @@ void set_invert_group(const Line& line, int index, Groups& table) {
   const int source = get_group_index(line, source_name, table, 0, 0);
   copy_Signls(source, index, table);
   for (Signl& m : table[static_cast<size_t>(index)].members) {
-    if (strcmp(m.dir, "input"))
+    if (either_contains(m.dir, "input"))
       m.dir = "output";
-    else if (strcmp(m.dir, "output"))
+    else if (either_contains(m.dir, "output"))
       m.dir = "input";
   }
 }

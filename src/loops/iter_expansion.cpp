@@ -136,7 +136,7 @@ class IterSweep {
     if (count_string(opener.text) < 3)
       range = table_[get_loop_index(opener, name, table_, 0)];
     else
-      catch_loop(opener, range);
+      parse_loop_statement(opener, range);
     if (options.VERBOSE) {
       trace("");
       trace("Starting ITER " + name + " " + std::to_string(range.first) + " -> " +

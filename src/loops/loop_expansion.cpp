@@ -41,7 +41,7 @@ void open_block(const Line& line, const Loops& table, Block& block) {
   block.local = count_string(line.text) >= 3;
   if (block.local) {
     Loop range;
-    catch_loop(line, range);
+    parse_loop_statement(line, range);
     block.first = range.first;
     block.last = range.last;
   }

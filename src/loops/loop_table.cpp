@@ -34,7 +34,7 @@ long long bound_value(const Line& line, const std::string& digits) {
 
 }  // namespace
 
-void catch_loop(const Line& line, Loop& loop) {
+void parse_loop_statement(const Line& line, Loop& loop) {
   std::string text = line.text;
   loop.global = match(text, ".GLOBAL");
   if (loop.global) find_and_replace(text, ".GLOBAL", "", 0);
@@ -57,7 +57,7 @@ void catch_loop(const Line& line, Loop& loop) {
   else
     splitstring(text, " ", before, after);
   std::string name, p1, p2;
-  splitstring3(after, name, p1, p2);
+  first_three_words(after, name, p1, p2);
   loop.name = name;
 
   if (n > 4) linerr(Err::LOOP_TOO_MANY_WORDS, line, keyword);
@@ -89,7 +89,7 @@ void set_loops(const Lines& lines, Loops& table) {
   for (const Line& line : lines) {
     if (!match(line.text, "LOOP")) continue;
     Loop scratch;
-    catch_loop(line, scratch);
+    parse_loop_statement(line, scratch);
     // The entry of this name (get_loop_index in exact mode, without a search
     // of a table that grows at every statement).
     const auto known = positions.find(scratch.name);

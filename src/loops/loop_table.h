@@ -9,7 +9,8 @@
 
 namespace korvex {
 
-void catch_loop(const Line& line, Loop& loop);
+// Reads a LOOP statement (name, range, .GLOBAL) into `loop`.
+void parse_loop_statement(const Line& line, Loop& loop);
 void set_loops(const Lines& lines, Loops& table);
 int get_loop_index(const Line& line, const std::string& name, const Loops& table, int exact);
 

@@ -7,7 +7,7 @@
 
 namespace korvex {
 
-bool strcmp(const std::string& a, const std::string& b) { return match(a, b) || match(b, a); }
+bool either_contains(const std::string& a, const std::string& b) { return match(a, b) || match(b, a); }
 
 bool is_number(const std::string& s) {
   for (char c : s)
@@ -103,7 +103,7 @@ void splitstring(const std::string& s, const std::string& sep, std::string& befo
   after = rest;
 }
 
-void splitstring3(const std::string& s, std::string& w1, std::string& w2, std::string& w3) {
+void first_three_words(const std::string& s, std::string& w1, std::string& w2, std::string& w3) {
   const std::vector<std::string> w = words_of(s);
   std::string* out[3] = {&w1, &w2, &w3};
   for (size_t i = 0; i < 3; ++i) {

@@ -37,7 +37,7 @@ uint32_t capitals_of(const std::string& s);
 // Whether `s` holds a capital letter: no keyword can occur in it otherwise.
 // Every pass asks it of every line, so it is made inline.
 inline bool has_capital(const std::string& s);
-bool strcmp(const std::string& a, const std::string& b);  // either contains the other
+bool either_contains(const std::string& a, const std::string& b);  // either contains the other
 bool is_number(const std::string& s);                     // all digits; "" is true
 bool is_neg_number(const std::string& s);                 // "-" then digits; "-" is true
 bool check_alpha(std::string s);                          // a letter outside "EXPR"
@@ -47,7 +47,9 @@ int count_string(const std::string& s);
 // Taking apart.
 void splitstring(const std::string& s, const std::string& sep, std::string& before,
                  std::string& after);
-void splitstring3(const std::string& s, std::string& w1, std::string& w2, std::string& w3);
+// The first three blank-separated words of `s`; the first missing word is
+// cleared, those after it keep their value.
+void first_three_words(const std::string& s, std::string& w1, std::string& w2, std::string& w3);
 std::vector<std::string> words_of(const std::string& s);
 int breakstring(const std::string& s, std::vector<std::string>& words);
 std::string get_split(const std::string& s, int n);

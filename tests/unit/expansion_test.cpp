@@ -121,7 +121,7 @@ void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
       if (count_string(t) < 3)
         range = table[get_loop_index(line, name, table, 0)];
       else
-        catch_loop(line, range);
+        parse_loop_statement(line, range);
       inside = true;
     } else {
       emit(line);

@@ -31,7 +31,7 @@ TEST_F(LoopTable, CatchLoopRanges) {
   };
   for (const Case& c : cases) {
     Loop l;
-    catch_loop(stmt(c.text), l);
+    parse_loop_statement(stmt(c.text), l);
     EXPECT_EQ(std::tuple(l.name, l.first, l.last, l.global),
               std::tuple(std::string(c.name), c.first, c.last, c.global))
         << c.text;
@@ -55,7 +55,7 @@ TEST_F(LoopTable, CatchLoopErrors) {
   };
   for (const Case& c : cases) {
     Loop l;
-    const KorvexError e = error_of([&] { catch_loop(stmt(c.text), l); });
+    const KorvexError e = error_of([&] { parse_loop_statement(stmt(c.text), l); });
     EXPECT_EQ(e.number, c.number) << c.text;
     EXPECT_TRUE(e.message.ends_with("File top.v: line 1: " + std::string(c.text) + "\n" +
                                     c.message + "\n"))
