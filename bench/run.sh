@@ -2,6 +2,8 @@
 # Runs Korvex on each generated workload at N and 2N lines and prints lines
 # per second, the time ratio 2N/N and the peak memory against the input size
 # (against the output size for a generating workload, whose input is small).
+# Then times -lint against the normal run on the plain workload at N lines
+# and prints their ratio, which must stay at or below 2 (status 1 if not).
 # Times are CPU seconds (user + system), steadier than wall time on a
 # shared machine; the wall seconds are shown too.
 # Usage: bench/run.sh KORVEX [N]   (default N = 1000000)
@@ -13,7 +15,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/korvex-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 # One timed run: "cpu_seconds wall_seconds peak_kib", to the microsecond
-# (/usr/bin/time rounds to hundredths, 5% of a 0.2-second run).
+# (/usr/bin/time rounds to hundredths, 5% of a 0.2-second run). Every run,
+# -lint included, gets "-o out.v" and must end with status 0 (for -lint: a
+# clean report).
 timed() {  # dir args...
   local dir=$1; shift
   (cd "$dir" && python3 - "$korvex" "$@" <<'PY'
@@ -63,3 +67,24 @@ for gen in "$here"/gen_*.sh; do
     rm -f "$dir/out.v"
   done
 done
+
+# The lint run against the normal one, the two taking turns, with the same
+# arguments: -lint reads, includes and builds as the run does, writes
+# nothing, and scans the file for hazards (a plain file has none).
+dir="$work/lint-$n"
+mkdir -p "$dir"
+read -r -a args <<< "$(bash "$here/gen_plain.sh" "$n" "$dir")"
+: > "$dir/.normal"; : > "$dir/.lint"
+for _ in $(seq "${REPEAT:-3}"); do
+  timed "$dir" "${args[@]}" -max_lines $((4 * n + 100)) >> "$dir/.normal"
+  rm -f "$dir/out.v"
+  timed "$dir" -lint "${args[@]}" -max_lines $((4 * n + 100)) >> "$dir/.lint"
+  [ ! -e "$dir/out.v" ] || { echo "korvex -lint wrote out.v"; exit 1; }
+done
+read -r normal _ _ <<< "$(best "$dir/.normal")"
+read -r lint _ lint_kib <<< "$(best "$dir/.lint")"
+echo
+awk -v n="$n" -v a="$normal" -v b="$lint" -v k="$lint_kib" 'BEGIN {
+  r = (a > 0 ? b / a : 0);
+  printf "lint over plain, %d lines: normal %.3f cpu_s, lint %.3f cpu_s (peak %.1f MiB), lint/normal %.2f (at most 2)\n", n, a, b, k / 1024, r;
+  exit (r <= 2 ? 0 : 1) }' || { echo "the lint run takes more than twice the normal run's time"; exit 1; }

@@ -35,6 +35,7 @@ inline std::vector<std::string> run_args(unsigned opts) {
   if (opts & 8) args.insert(args.end(), {"-d", "X"});
   if (opts & 16) args.insert(args.end(), {"-list", "files.txt"});
   if (opts & 32) args.insert(args.end(), {"-depfile", "deps.d"});
+  if (opts & 64) args.push_back("-lint");
   return args;
 }
 

@@ -10,6 +10,7 @@
 #   status    the expected Korvex status number (0, 1xx or 3xx; the shell sees it modulo 256)
 #   out/      files the run must write, compared byte for byte (optional)
 #   absent    paths, one per line, that the run must not create (optional)
+# No case may leave a temporary output file (.NAME.korvex-XXXXXX) behind.
 # In cmd, stdout and out/ files, @RUNDIR@ stands for the run directory (no
 # final "/"). A header's time stamp is compared as "-- Invoked @TIME@".
 set -u
@@ -39,6 +40,8 @@ status=0
 [ -f "$case_dir/status" ] && status=$(tr -d ' \n' < "$case_dir/status")
 [ "$rc" -eq $((status % 256)) ] || fail "exit status $rc, expected $status ($((status % 256)))"
 [ -s "$run/.stderr" ] && fail "wrote to standard error: $(head -c 300 "$run/.stderr")"
+left=$(find "$run" -name '.*.korvex-??????' -print -quit)
+[ -n "$left" ] && fail "left a temporary behind: ${left#"$run/"}"
 if [ -f "$case_dir/stdout" ]; then
   if ! cmp -s <(normalise_time < "$run/.stdout") <(subst "$case_dir/stdout"); then
     diff <(subst "$case_dir/stdout") <(normalise_time < "$run/.stdout") | head -40

@@ -66,7 +66,8 @@ void create_names(const Line& line, std::string& child_src, std::string& child_d
   splitstring3(head, keyword, child_src, child_def);
 }
 
-// Where insert_create will look for `name`, without reporting a missing file.
+// Where insert_create will look for `name`, without reporting a missing
+// file. A name with a control character is left to insert_create to report.
 std::string quietly_located(const Line& line, const std::string& name) {
   for (const std::string& d : settings.incdirs)
     if (file_exists(line, d + name, 0, 1)) return d + name;
@@ -80,8 +81,9 @@ void note_create_inputs(const Lines& lines) {
   for (const Line& line : lines) {
     if (!match(line.text, "CREATE")) continue;
     create_names(line, child_src, child_def, defcmds);
-    if (!child_src.empty()) note_file_to_read(quietly_located(line, child_src));
-    if (!child_def.empty()) note_file_to_read(quietly_located(line, child_def));
+    for (const std::string* name : {&child_src, &child_def})
+      if (!name->empty() && !holds_control_char(*name))
+        note_file_to_read(quietly_located(line, *name));
   }
 }
 

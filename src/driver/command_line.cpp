@@ -54,6 +54,14 @@ void print_help() { print_msg(get_version() + "\n" + get_help()); }
 
 void open_debug() {
   settings.DEBUG = true;
+  if (settings.debug_deferred) return;
+  // A trace that is there already may be a file of the run by another name:
+  // it is emptied once the run's files are named, after the walk.
+  std::error_code ec;
+  if (!settings.debugfile.is_open() && std::filesystem::exists(kDebugFileName, ec)) {
+    settings.debug_deferred = true;
+    return;
+  }
   // A second -debug starts the trace again; opening the open stream would
   // fail it and lose the rest of the trace.
   if (settings.debugfile.is_open()) settings.debugfile.close();
@@ -62,6 +70,25 @@ void open_debug() {
 }
 
 namespace {
+
+bool names_file(const std::string& own, const std::string& source, const std::string& definition) {
+  return (!source.empty() && same_file(own, source)) ||
+         (!definition.empty() && same_file(own, definition));
+}
+
+// Empties the existing trace unless it is the source or definition file:
+// error 122, or with `quiet` (the run ends with another error, or the help)
+// it is left as it is.
+void open_deferred_debug(const std::string& source, const std::string& definition, bool quiet) {
+  if (!settings.debug_deferred) return;
+  settings.debug_deferred = false;
+  if (names_file(kDebugFileName, source, definition)) {
+    if (quiet) return;
+    generr(Err::OUTPUT_IS_INPUT, kDebugFileName);
+  }
+  settings.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+  trace(get_version());
+}
 
 // A capacity given on the command line: digits only (an empty value passes
 // the digit test), and room for at least one entry and its end.
@@ -87,11 +114,6 @@ std::string locate(std::string& name) {
   return dir;
 }
 
-bool same_file(const std::string& a, const std::string& b) {
-  const std::string ra = real_path(a);
-  return !ra.empty() && ra == real_path(b);
-}
-
 }  // namespace
 
 std::optional<std::string> parse_flags(int argc, const char* const* argv, std::string& source,
@@ -100,8 +122,20 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   std::string flags;
   for (int i = 1; i < argc; ++i) flags += std::string(argv[i]) + " ";
 
+  // -lint changes what other options do (-comp, -o, -od write nothing), so
+  // it counts wherever it stands on the line.
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "-lint") settings.LINT = true;
+
   int positional = 0;
   bool report_made = false;  // "-comp" made the compare report
+  // A run that ends within the walk still starts its trace, as when the
+  // trace is made at once.
+  struct DebugAtWalkEnd {
+    const std::string& source;
+    const std::string& definition;
+    ~DebugAtWalkEnd() { open_deferred_debug(source, definition, true); }
+  } debug_at_walk_end{source, definition};
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string {
@@ -126,7 +160,9 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       const std::string v = value();
       settings.OUTDFLAG = true;
       settings.outdir_base = v;
-      if (!dir_exists(v, 1) && makedir(v) != 0) generr(Err::OUTPUT_DIR_CREATE, v);
+      check_file_name(v);
+      if (!settings.LINT && !dir_exists(v, 1) && makedir(v) != 0)
+        generr(Err::OUTPUT_DIR_CREATE, v);
       settings.outdir_base += "/";
     } else if (arg == "-I") {
       const std::string v = fix_slash(value());
@@ -145,6 +181,7 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     } else if (arg == "-gui") {
       settings.GUI = true;
     } else if (arg == "-comp") {
+      if (settings.LINT) continue;  // a lint run compares nothing and makes no report
       settings.COMP = true;
       // A report that is not there yet is made at once; one that is there is
       // emptied once the run's own files are named, after the walk.
@@ -153,6 +190,13 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
         std::ofstream(kDiffFileName, std::ios::out | std::ios::binary);
         report_made = true;
       }
+    } else if (arg == "-exit_code") {
+      settings.EXIT_CODE = true;
+    } else if (arg == "-error_location") {
+      settings.ERROR_LOCATION = true;
+    } else if (arg == "-line_markers") {
+      settings.LINE_MARKERS = true;
+    } else if (arg == "-lint") {
     } else if (arg == "-header") {
       settings.HEADER = true;
     } else if (arg == "-header_remark") {
@@ -183,16 +227,18 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     }
   }
 
+  const std::string named_definition = positional >= 2 ? definition : std::string();
+  open_deferred_debug(source, named_definition, false);
   if (settings.COMP) {
     // The compare report is emptied once the run's files are named, so that
     // a source or definition file of that name is never truncated. One this
     // run made cannot be either.
-    if (!report_made &&
-        (same_file(kDiffFileName, source) ||
-         (positional >= 2 && !definition.empty() && same_file(kDiffFileName, definition))))
+    if (!report_made && names_file(kDiffFileName, source, named_definition))
       generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
     settings.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (settings.cmpfile.is_open()) note_own_output(kDiffFileName);
   }
+  if (settings.debugfile.is_open()) note_own_output(kDebugFileName);
 
   if (positional >= 1) settings.srcpath = locate(source);
   if (positional >= 2 && !definition.empty()) settings.defpath = locate(definition);
@@ -200,16 +246,21 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   if (settings.OUTFLAG) {
     const std::string path = settings.outdir_base + settings.outname;
     if (settings.outname != "STDO" && !settings.COMP) {
+      check_file_name(path);
       if (positional >= 1) note_file_read(source);
       if (positional >= 2 && !definition.empty()) note_file_read(definition);
       check_not_input(path);
-      settings.outfile_path = path;
-      // Only checked here: it is truncated at its first write, when every
-      // included file is known (open_deferred_output).
-      std::ofstream probe(path, std::ios::out | std::ios::app | std::ios::binary);
-      if (!probe.is_open()) generr(Err::OUTPUT_OPEN, path);
-      settings.outfile_deferred = true;
-      note_file_written(path);
+      // Only checked here, without touching the file: it is opened at its
+      // first write, when every included file is known (open_deferred_output),
+      // and put in place at the run's end. A lint run writes nothing to it.
+      if (!settings.LINT) {
+        settings.outfile_path = path;
+        if (!settings.outfile_staged.stage(path)) generr(Err::OUTPUT_OPEN, path);
+        if (settings.outfile_staged.in_place() && !settings.outfile_staged.can_write_in_place())
+          generr(Err::OUTPUT_OPEN, path);
+        settings.outfile_deferred = true;
+        note_file_written(path);
+      }
     }
     trace("OUTFILE: " + path);
   }

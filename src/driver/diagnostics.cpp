@@ -1,6 +1,7 @@
 // Console messages, the error frame and the debug trace.
 #include "driver/diagnostics.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "driver/settings.h"
@@ -8,11 +9,18 @@
 
 namespace korvex {
 
+namespace {
+bool pipe_closed = false;
+}  // namespace
+
 void write_stdout(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && errno == EPIPE)
+    pipe_closed = true;
 }
 
 void flush_stdout() { std::fflush(stdout); }
+
+bool stdout_closed() { return pipe_closed; }
 
 void print_msg(const std::string& text) { write_stdout("\n" + text); }
 
@@ -30,7 +38,7 @@ std::string treeout() {
 
 std::string get_linerr_str(const Line& line, const std::string& text) {
   return treeout() + "File " + extract_name(line.file) + ": line " + std::to_string(line.num) +
-         ": " + line.text + "\n" + text + "\n";
+         ": " + shown_text(line) + "\n" + text + "\n";
 }
 
 void trace(const std::string& text) {
@@ -41,7 +49,8 @@ void trace(const std::string& text) {
 void print_debug(const Lines& lines, const std::string& title) {
   if (!settings.DEBUG) return;
   trace("---------- print debug start ---------- " + title);
-  for (const Line& l : lines) trace(l.text == kEmptyLine ? std::string() : l.text);
+  static const std::string kNothing;
+  for (const Line& l : lines) trace(writes_empty(l.text) ? kNothing : l.text);
   trace("---------- print debug end ---------- " + title);
   trace("");
 }

@@ -19,6 +19,9 @@ void print_msg(const std::string& text);
 void write_stdout(const std::string& text);
 void flush_stdout();
 
+// True once a write to standard output has met a closed pipe (EPIPE).
+bool stdout_closed();
+
 // The CREATE-chain block of an error message, and one line of it.
 std::string treeout();
 std::string treeline(int index);
@@ -30,7 +33,8 @@ std::string get_linerr_str(const Line& line, const std::string& text);
 // Writes `text` and a line break to the trace when -debug is on.
 void trace(const std::string& text);
 
-// Dumps a line array to the trace when -debug is on.
+// Dumps a line array to the trace when -debug is on; an empty line, or one
+// that is the name of an empty line, shows as an empty trace line.
 void print_debug(const Lines& lines, const std::string& title);
 
 }  // namespace korvex

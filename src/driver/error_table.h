@@ -45,6 +45,13 @@
     "CREATE of {} hands down more than {} statements (use max_defs flag)")                 \
   X(WRITE_FAILED, 121, "could not write {} (disk full or not writable)")                 \
   X(OUTPUT_IS_INPUT, 122, "{} is an input file of this run and would be overwritten")     \
+  X(NAME_CONTROL_CHAR, 123, "file name {} holds a control character")                     \
+  X(LINT_HAZARDS, 130, "lint report of {} warnings")                                      \
+  X(INPUT_LINE_TOO_LONG, 131,                                                              \
+    "{} line {} exceeds the limit of {} bytes for one line (use max_lines flag)")           \
+  X(INPUT_TOO_LARGE, 132,                                                                  \
+    "{} takes the input of this run past the limit of {} bytes (use max_lines flag)")       \
+  X(COMPARE_DIFFERENCES, 133, "compare found {} differing lines")                         \
   X(INTERNAL, 199, "Internal error: {}")                                                   \
   /* line errors */                                                                        \
   X(FILE_NOT_FOUND, 300, "couldn't open file {}")                                          \

@@ -3,6 +3,8 @@
 #include "driver/errors.h"
 
 #include "driver/diagnostics.h"
+#include "driver/settings.h"
+#include "text/paths.h"
 #include "text/line.h"
 
 namespace korvex {
@@ -38,14 +40,30 @@ std::string error_text(Err e, const std::vector<std::string>& args) {
 
 void generr_str(int code, const std::string& text) {
   const int number = 100 + code;
-  throw KorvexError(number, "Korvex General error " + std::to_string(number) + "\n" +
-                                treeout() + text + "\n");
+  throw KorvexError(number,
+                    "Korvex General error " + std::to_string(number) + "\n" + treeout() + text +
+                        "\n",
+                    text, "", 0, settings.error_build);
 }
 
 void linerr_str(int code, const Line& line, const std::string& text) {
   const int number = 300 + code;
-  throw KorvexError(number, "Korvex Line error " + std::to_string(number) + "\n" +
-                                get_linerr_str(line, text));
+  throw KorvexError(number,
+                    "Korvex Line error " + std::to_string(number) + "\n" +
+                        get_linerr_str(line, text),
+                    text, line.file, line.num, settings.error_build);
+}
+
+std::string error_location(const KorvexError& e) {
+  std::string where = e.file.empty() ? std::string("korvex")
+                                     : relative_to_cwd(e.file) + ":" + std::to_string(e.line);
+  std::string text = e.text.empty() ? e.message : e.text;
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  for (char& c : text)
+    if (c == '\n') c = ' ';
+  std::string out = where + ": error " + std::to_string(e.number) + ": " + text;
+  if (e.build >= 0) out += " [build " + std::to_string(e.build) + "]";
+  return out + "\n";
 }
 
 }  // namespace korvex

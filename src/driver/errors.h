@@ -41,13 +41,29 @@ std::string error_text(Err e, const std::vector<std::string>& args);
 // exactly as print_msg() is to print it.
 class KorvexError : public std::exception {
  public:
-  KorvexError(int number, std::string message)
-      : number(number), message(std::move(message)) {}
+  KorvexError(int number, std::string message, std::string text = "", std::string file = "",
+              int line = 0, int build = -1)
+      : number(number),
+        message(std::move(message)),
+        text(std::move(text)),
+        file(std::move(file)),
+        line(line),
+        build(build) {}
   const char* what() const noexcept override { return message.c_str(); }
 
   int number;
   std::string message;
+  // The message without its frame, and for a line error the line it names
+  // (its file as read and its number), for reports that frame it otherwise.
+  std::string text;
+  std::string file;
+  int line;
+  int build;  // the build being processed when its file has several, else -1
 };
+
+// "FILE:LINE: error NNN: text" (or "korvex: error NNN: text" for an error
+// that names no line), with " [build N]" when the file has several builds.
+std::string error_location(const KorvexError& e);
 
 // Reporters: build the message around `text` and throw. `code` is the number
 // less 100 (general) or less 300 (line error).

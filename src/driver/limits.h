@@ -37,6 +37,15 @@ inline constexpr int kMaxIncludeDepth = 200;
 // Files created within each other, the top-level file not counted (353).
 // CREATE cycles are reported whatever the depth (352).
 inline constexpr int kMaxCreateDepth = 100;
+// Bytes of one line of an input file, its newline not counted (131), and
+// bytes of input read in one run, each file counted once however often it
+// is read (132): the floor, or this many bytes per line of MAX_LINES when
+// that is more. Reading stops at either limit, so a device or a pipe that
+// never ends costs no more memory than the limits allow.
+inline constexpr std::uint64_t kInputLineFloor = std::uint64_t{16} * 1024 * 1024;
+inline constexpr std::uint64_t kInputLinePerLine = 1024;
+inline constexpr std::uint64_t kInputTotalFloor = std::uint64_t{256} * 1024 * 1024;
+inline constexpr std::uint64_t kInputTotalPerLine = 4096;
 // Lines of a file, loop expansions included, are bounded by the run's
 // settings.MAX_LINES (default kDefaultMaxLines in driver/settings.h, 102).
 

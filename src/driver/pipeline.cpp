@@ -227,7 +227,14 @@ int source_passes(FileRun& r, int b) {
   /* 20 */ if (sc.create_count > 0)
              differences += insert_create(r.flags, r.level, r.source, s, *r.cmd_defs, r.swaps,
                                           r.defs, r.loops, b);
-  /* 21 */ if (dc.list_count > 0) print_filelist(r.filelist_name, settings.local_outfiles, true);
+  /* 21 */ if (dc.list_count > 0) {
+             if (settings.LINT) {  // the list a run would write
+               if (!r.filelist_name.empty() && settings.outname != "STDO")
+                 check_not_input(r.filelist_name);
+             } else {
+               print_filelist(r.filelist_name, settings.local_outfiles, true);
+             }
+           }
   return differences;
 }
 
@@ -245,11 +252,18 @@ int create(const std::string& flags, int level, const std::string& parent, std::
   r.forwarded = &forwarded;
   SourceChain chain(r.source);
 
+  // Errors name the build when the file has several, or its parent had.
+  struct BuildNamed {
+    int saved = settings.error_build;
+    ~BuildNamed() { settings.error_build = saved; }
+  } named;
   start(r);
   const int first = build >= 0 ? build : 0;
   const int last = build >= 0 ? build : r.def_census.build_count - 1;
+  const bool several = r.def_census.build_count > 1 || named.saved >= 0;
   int differences = 0;
   for (int b = first; b <= last; ++b) {
+    settings.error_build = several ? b : -1;
     if (b > 0) reread(r, b);
     definition_tables(r, b);
     differences += source_passes(r, b);

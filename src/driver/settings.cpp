@@ -1,12 +1,15 @@
 // The one instance of the run settings.
 #include "driver/settings.h"
 
+#include "text/input_files.h"
+
 namespace korvex {
 
 Settings settings;
 
 void close_streams() {
   if (settings.outfile.is_open()) settings.outfile.close();
+  settings.outfile_staged.discard();
   if (settings.cmpfile.is_open()) settings.cmpfile.close();
   if (settings.debugfile.is_open()) settings.debugfile.close();
 }
@@ -14,6 +17,7 @@ void close_streams() {
 void reset_settings() {
   close_streams();
   settings = Settings();
+  forget_input_files();
 }
 
 }  // namespace korvex

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "output/staged_file.h"
 #include "text/keyword.h"
 #include "text/line.h"
 
@@ -38,6 +39,21 @@ struct Settings {
   bool GUI = false;
   bool COMP = false;
   bool HEADER = false;
+  // -lint: the run reads and processes everything but writes no generated
+  // text, makes no output file or directory and no per-file list; the
+  // hazard report is printed instead.
+  bool LINT = false;
+  // -exit_code: a compare that found differences ends with status 133.
+  bool EXIT_CODE = false;
+  // -error_location: every error message starts with a line
+  // "FILE:LINE: error NNN: text" that editors and CI annotators read.
+  bool ERROR_LOCATION = false;
+  // -line_markers: every generated file holds `line directives that name
+  // the source file and line each of its lines comes from.
+  bool LINE_MARKERS = false;
+  // The build being processed when its file has several builds (or is the
+  // child of one that has), else -1: error locations name it.
+  int error_build = -1;
   std::string HEADER_REM = "//";
   bool OUTFLAG = false;   // -o given: OUTFILE statements are ignored
   bool OUT = false;       // generated text goes to outfile (else standard output)
@@ -47,9 +63,11 @@ struct Settings {
   std::string outdir;       // ends with "/" when set
   std::ofstream outfile;
   std::string outfile_path;  // the path `outfile` was opened with
-  bool outfile_deferred = false;  // -o file checked, to be truncated at its first write
+  StagedFile outfile_staged;  // where `outfile` is written until it is complete
+  bool outfile_deferred = false;  // -o file checked, to be opened at its first write
   std::ofstream cmpfile;
   std::ofstream debugfile;
+  bool debug_deferred = false;  // an existing trace, emptied once the run's files are named
   std::string filelist;
   std::string depfile;  // -depfile: the dependency file written after a successful run
   bool filelistpath = false;
@@ -74,6 +92,8 @@ struct Settings {
   // Work done so far in the run, held to the budgets of driver/budget.h.
   std::uint64_t generated_bytes = 0;
   std::uint64_t arith_work = 0;
+  // Bytes of input read in the run, each file once (text/input_files.h).
+  std::uint64_t input_bytes = 0;
 };
 
 extern Settings settings;
@@ -81,7 +101,8 @@ extern Settings settings;
 // Closes every open stream and restores every default.
 void reset_settings();
 
-// Flushes and closes every open stream (output file, trace, compare report).
+// Flushes and closes every open stream (output file, trace, compare report);
+// an output file that is not complete is removed, its old file kept.
 void close_streams();
 
 }  // namespace korvex

@@ -6,7 +6,9 @@
 // then folds the remaining words strictly from left to right. Every operand
 // is checked to be digits before it is used, every divisor and LOG2 argument
 // before the operation, and every operation that can grow a value is checked
-// against kMaxValueBits before it is carried out.
+// against kMaxValueBits before it is carried out. How deep a chain of forms
+// or groups will nest is found before the descent copies its text
+// (expr/nesting.h).
 #include "expr/evaluator.h"
 
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include "expr/evaluator_detail.h"
 #include "expr/float_compare.h"
 #include "expr/limits.h"
+#include "expr/nesting.h"
 #include "expr/paren.h"
 #include "text/strings.h"
 
@@ -206,7 +209,10 @@ BigInteger calc_value(const Line& line, std::string e, int depth, HeldValues& he
   check_expr_depth(line, depth);
   // Groups: each is replaced, with every identical copy, by its value.
   while (match(e, "(")) {
-    const std::string group = get_paren(line, e, 0);
+    std::size_t open, close;
+    if (!find_paren(e, open, close)) linerr(Err::PAREN_MISMATCH, line);
+    check_group_nesting(line, e, open, depth);
+    const std::string group = e.substr(open, close - open + 1);
     const BigInteger v = calc_value(line, group.substr(1, group.size() - 2), depth + 1, held);
     const std::string value = value_text(v, held);
     check_replace_size(line, e, group, value.size());
@@ -250,6 +256,7 @@ std::string get_expr_at(const Line& line, std::string text, int depth, bool mark
 }
 
 std::string get_expr(const Line& line, std::string text) {
+  check_expr_nesting(line, text, 0);
   HeldValues held;
   return get_expr_at(line, std::move(text), 0, false, held);
 }

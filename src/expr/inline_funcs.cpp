@@ -42,8 +42,7 @@ void replace_form(Line& line, const std::string& keyword, std::size_t at, Conver
   std::string text = line.text;
   find_and_replace(text, keyword + group, convert(group.substr(1, group.size() - 2)), 0);
   if (text == line.text) linerr(Err::KEYWORD_NO_PAREN, line, keyword);
-  // An emptied line stays in the array as an empty line.
-  line.text = text.empty() ? std::string(kEmptyLine) : std::move(text);
+  line.text = std::move(text);
 }
 
 // Lines from this long on have their CONST forms taken apart in place.
@@ -104,7 +103,6 @@ std::string get_dupl(const Line& line) {
   copies.reserve(size);
   for (std::uint64_t i = 0; i < n && !item.empty(); ++i) copies += item;
   find_and_replace(text, whole, copies, 0);
-  if (text.empty()) text = kEmptyLine;
   return text;
 }
 

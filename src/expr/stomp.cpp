@@ -48,13 +48,16 @@ void remove_stomp(Lines& lines) {
       if (i == 0) linerr(Err::STOMP_NOT_FOUND, line, search);
       lines[static_cast<std::size_t>(i) - 1].text = kStomp;
     } else {
+      // An unparsed line is not there for the search: its placeholder is
+      // passed over.
       int j = i - 1;
-      while (j >= 0 && !match(lines[static_cast<std::size_t>(j)].text, search)) --j;
+      while (j >= 0 && (!match(lines[static_cast<std::size_t>(j)].text, search) ||
+                        is_placeholder(lines[static_cast<std::size_t>(j)].text)))
+        --j;
       if (j < 0) linerr(Err::STOMP_NOT_FOUND, line, search);
+      // A line whose whole text is stomped away stays, as an empty line.
       std::string& text = lines[static_cast<std::size_t>(j)].text;
       find_and_replace(text, search, replace, count_substr(text, search));
-      // A line whose whole text was stomped away stays as an empty line.
-      if (text.empty()) text = kEmptyLine;
     }
   }
   remove_lines(lines, kStomp);

@@ -62,7 +62,7 @@ void open_definition(PassState& st, size_t header, const std::string& name, int 
 // Collapses the blanks of a body line; false for a line that holds nothing.
 bool body_text(std::string& text) {
   shrink_spaces(text);
-  return text != " " && !text.empty() && text != kEmptyLine;
+  return text != " " && !text.empty();
 }
 
 // A member line (or, where allowed, a group line) of an open definition.
@@ -103,12 +103,12 @@ void set_groups_pass0(Lines& lines) {
     const bool one_line = match(t, "inverts") && !match(t, "{");
     const size_t header = i;
     const Line header_line = lines[i];
-    lines[i].text = kEmptyLine;
+    lines[i].text.clear();
     if (one_line) continue;
     size_t j = i + 1;
     while (j < lines.size() && lines[j].text != "}") ++j;
     if (j == lines.size()) linerr(Err::GROUP_NOT_CLOSED, header_line);
-    for (size_t k = header + 1; k <= j; ++k) lines[k].text = kEmptyLine;
+    for (size_t k = header + 1; k <= j; ++k) lines[k].text.clear();
     i = j;
   }
 }

@@ -14,8 +14,8 @@ namespace korvex {
 
 void set_groups(Lines& lines, Groups& table);
 
-// Replaces every is, joins, extends and inverts definition of a name that
-// an overrides definition also defines by "__EMPTY_LINE__" lines.
+// Empties the lines of every is, joins, extends and inverts definition of a
+// name that an overrides definition also defines.
 void set_groups_pass0(Lines& lines);
 
 // Each takes the current group count and returns the new one.

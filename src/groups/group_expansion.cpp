@@ -126,10 +126,6 @@ void insert_goncat(const Line& line, std::string& ref, const Group& g,
   }
 }
 
-void set_text(Line& line, std::string text) {
-  line.text = text.empty() ? std::string(kEmptyLine) : std::move(text);
-}
-
 // A new line at the place of `from` (file, number, indentation, remark).
 Line line_like(const Line& from, std::string text) {
   Line l;
@@ -138,7 +134,7 @@ Line line_like(const Line& from, std::string text) {
   l.num = from.num;
   l.indent = from.indent;
   l.pending = 1;
-  set_text(l, std::move(text));
+  l.text = std::move(text);
   return l;
 }
 
@@ -237,7 +233,7 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
     if (match(ref, g.name + ".NUM")) {
       find_and_replace(ref, "GROUP_" + g.name + ".NUM", std::to_string(n), 0);
       if (ref != line.text) any_change = true;
-      set_text(line, std::move(ref));
+      line.text = std::move(ref);
       push_line(out, std::move(line));
       continue;
     }
@@ -245,7 +241,7 @@ int insert_groups(Lines& lines, const Groups& table, int quiet, int* changed) {
       insert_goncat(line, ref, g, selected, active);
       charge_text(line, ref.size());
       if (ref != line.text) any_change = true;
-      set_text(line, std::move(ref));
+      line.text = std::move(ref);
       line.pending = 1;
       push_line(out, std::move(line));
       continue;

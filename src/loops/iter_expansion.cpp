@@ -150,7 +150,7 @@ class IterSweep {
         ++at_;
         return;
       }
-      if (!match(text, name) || is_marker_text(text)) {
+      if (!match(text, name) || is_placeholder(text)) {
         keep(std::move(line));
         continue;
       }

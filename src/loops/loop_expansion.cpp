@@ -140,7 +140,7 @@ int insert_loops(Lines& lines, const Loops& table) {
     std::vector<std::vector<std::string_view>> pieces(block.body.size());
     for (size_t k = 0; k < block.body.size(); ++k) {
       const std::string& text = lines[block.body[k]].text;
-      if (is_marker_text(text)) continue;
+      if (is_placeholder(text)) continue;
       split_at(text, block.name, pieces[k]);
     }
     std::string value;

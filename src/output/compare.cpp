@@ -10,7 +10,16 @@
 namespace korvex {
 namespace {
 
-std::string plain(const std::string& text) { return text == kEmptyLine ? std::string() : text; }
+std::string plain(const std::string& text) { return writes_empty(text) ? std::string() : text; }
+
+void report(const Line& existing, const std::string& old, const std::string& now) {
+  if (settings.cmpfile.is_open()) {
+    settings.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
+                     << "<-" << old << "\n"
+                     << "->" << now << "\n"
+                     << "\n";
+  }
+}
 
 }  // namespace
 
@@ -18,12 +27,12 @@ int compare_lines(const Line& generated, const Line& existing) {
   const std::string now = plain(generated.text);
   const std::string old = plain(existing.text);
   if (now == old) return 0;
-  if (settings.cmpfile.is_open()) {
-    settings.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
-                     << "<-" << old << "\n"
-                     << "->" << now << "\n"
-                     << "\n";
-  }
+  report(existing, old, now);
+  return 1;
+}
+
+int compare_extra_line(const Line& existing) {
+  report(existing, plain(existing.text), std::string());
   return 1;
 }
 
@@ -50,7 +59,7 @@ void print_comp(int differences) {
       std::getline(in, line);
       msg += line + "\n";
     }
-    msg += std::string("\nComplete diff report printed to file ") + kDiffFileName;
+    msg += std::string("\nComplete diff report printed to file ") + kDiffFileName + "\n";
   }
   print_msg(msg);
 }

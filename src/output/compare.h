@@ -7,9 +7,13 @@
 
 namespace korvex {
 
-// 1 when the texts differ (the empty-line marker counting as an empty text),
-// after writing a report entry; 0 otherwise.
+// 1 when the texts differ (a text that is the name of an empty line counts
+// as an empty one), after writing a report entry; 0 otherwise.
 int compare_lines(const Line& generated, const Line& existing);
+
+// A line of the existing file beyond the generated ones, empty or not: a
+// report entry with an empty generated side; always 1.
+int compare_extra_line(const Line& existing);
 
 void print_comp(int differences);
 

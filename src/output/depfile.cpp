@@ -1,21 +1,53 @@
 // The dependency file. Names are written as make and ninja read them: a
 // blank, "#" or "$" in a name is escaped, and several targets share one rule.
+//
+// The inputs are known by identity (device and inode), not by name: a hard
+// link, a symlink or a name with ".." of an input is that input.
 #include "output/depfile.h"
 
-#include <climits>
-#include <cstdlib>
+#include <sys/stat.h>
+
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "driver/errors.h"
+#include "output/staged_file.h"
 #include "text/paths.h"
 
 namespace korvex {
 namespace {
 
+using Identity = std::pair<dev_t, ino_t>;
+
+struct OwnOutput {
+  Identity id;
+  std::string name;
+};
+
 std::vector<std::string> files_read;
-std::vector<std::string> canonical_read;
+std::vector<Identity> inputs;
+std::vector<OwnOutput> own_outputs;
 std::vector<std::string> files_written;
+
+bool identity_of(const std::string& path, Identity& id) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return false;
+  id = {st.st_dev, st.st_ino};
+  return true;
+}
+
+// Records the identity of an input; one of the files the run writes as it
+// goes is never one.
+void add_input(const std::string& path) {
+  Identity id;
+  if (!identity_of(path, id)) return;
+  for (const OwnOutput& o : own_outputs)
+    if (o.id == id) generr(Err::OUTPUT_IS_INPUT, o.name);
+  for (const Identity& i : inputs)
+    if (i == id) return;
+  inputs.push_back(id);
+}
 
 void add_once(std::vector<std::string>& list, const std::string& path) {
   for (const std::string& p : list)
@@ -37,33 +69,45 @@ std::string escaped(const std::string& path) {
 
 void note_file_read(const std::string& path) {
   add_once(files_read, path);
-  const std::string c = real_path(path);
-  if (!c.empty()) add_once(canonical_read, c);
+  add_input(path);
 }
 
-void note_file_to_read(const std::string& path) {
-  const std::string c = real_path(path);
-  if (!c.empty()) add_once(canonical_read, c);
-}
+void note_file_to_read(const std::string& path) { add_input(path); }
 
 void check_not_input(const std::string& path) {
-  const std::string c = real_path(path);
-  if (c.empty()) return;
-  for (const std::string& r : canonical_read)
-    if (r == c) generr(Err::OUTPUT_IS_INPUT, path);
+  Identity id;
+  if (!identity_of(path, id)) return;
+  for (const Identity& i : inputs)
+    if (i == id) generr(Err::OUTPUT_IS_INPUT, path);
 }
+
+bool same_file(const std::string& a, const std::string& b) {
+  Identity ia, ib;
+  return identity_of(a, ia) && identity_of(b, ib) && ia == ib;
+}
+
+void note_own_output(const std::string& path) {
+  // A device or FIFO (a trace sent to /dev/null) is no file to destroy.
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    own_outputs.push_back({{st.st_dev, st.st_ino}, path});
+}
+
 void note_file_written(const std::string& path) { add_once(files_written, path); }
 
 void forget_dependencies() {
   files_read.clear();
-  canonical_read.clear();
+  inputs.clear();
+  own_outputs.clear();
   files_written.clear();
 }
 
 void write_depfile(const std::string& path) {
+  check_file_name(path);
   check_not_input(path);
-  std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
-  if (!out.is_open()) generr(Err::OUTPUT_OPEN, path);
+  std::ofstream out;
+  StagedFile staged;
+  if (!open_generated(out, path, staged)) generr(Err::OUTPUT_OPEN, path);
   std::string text;
   for (size_t i = 0; i < files_written.size(); ++i) {
     if (i) text += ' ';
@@ -75,9 +119,12 @@ void write_depfile(const std::string& path) {
     text += escaped(p);
   }
   text += "\n";
+  // A rule without commands for every prerequisite: make and ninja take a
+  // file that was renamed or deleted since as made, and run Korvex again
+  // instead of stopping.
+  for (const std::string& p : files_read) text += "\n" + escaped(p) + ":\n";
   out << text;
-  out.close();
-  if (out.fail()) generr(Err::WRITE_FAILED, path);
+  if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, path);
 }
 
 }  // namespace korvex

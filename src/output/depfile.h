@@ -1,6 +1,8 @@
 // The make-style dependency file of -depfile: every file written in the run
 // as a target, every file read (source, definition, included and child
-// files) as a prerequisite. Written only after a successful run.
+// files) as a prerequisite, and a target without prerequisites for every
+// prerequisite, so that a file renamed or deleted since does not stop make or
+// ninja. Written only after a successful run.
 #pragma once
 
 #include <string>
@@ -10,8 +12,15 @@ namespace korvex {
 void note_file_read(const std::string& path);
 
 // Stops the run with general error 122 when `path` names a file that this
-// run has read: an output must never overwrite an input.
+// run has read, by any name: an output must never overwrite an input.
 void check_not_input(const std::string& path);
+
+// True when both names lead to one existing file.
+bool same_file(const std::string& a, const std::string& b);
+
+// Marks a file the run writes as it goes (the trace, the compare report):
+// reading it as an input later is general error 122, naming `path`.
+void note_own_output(const std::string& path);
 // Marks a file a child will read later in the run as an input, so that no
 // output written before that (the parent's own) may overwrite it; it is not
 // yet a dependency.
@@ -19,8 +28,9 @@ void note_file_to_read(const std::string& path);
 void note_file_written(const std::string& path);
 void forget_dependencies();
 
-// Writes the dependency file `path`: general error 122 when it names an
-// input of the run, 113 when it cannot be opened, 121 when writing fails.
+// Writes the dependency file `path` (complete or not at all): general error
+// 123 for a name with a control character, 122 when it names an input of the
+// run, 113 when it cannot be opened, 121 when writing fails.
 void write_depfile(const std::string& path);
 
 }  // namespace korvex

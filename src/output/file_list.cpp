@@ -7,6 +7,8 @@
 #include "driver/errors.h"
 #include "driver/settings.h"
 #include "output/depfile.h"
+#include "output/staged_file.h"
+#include "text/paths.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -29,18 +31,19 @@ std::string set_filelist(Lines& lines) {
 
 void print_filelist(std::string& name, Lines& entries, bool clear) {
   if (name.empty() || settings.outname == "STDO") return;
+  check_file_name(name);
   check_not_input(name);
-  std::ofstream out(name, std::ios::out | std::ios::trunc | std::ios::binary);
-  if (out.is_open()) note_file_written(name);
+  // A list that cannot be written is a failure like any other output's: a
+  // build reading it would otherwise go on with a stale one.
+  std::ofstream out;
+  StagedFile staged;
+  if (!open_generated(out, name, staged)) generr(Err::WRITE_FAILED, name);
+  note_file_written(name);
   for (const Line& e : entries) {
-    if (!out.is_open()) break;
     out << std::string(static_cast<size_t>(2 * (e.indent > 0 ? e.indent : 0)), ' ')
         << (settings.filelistpath ? settings.outdir_base : std::string()) << e.text << '\n';
   }
-  if (out.is_open()) {
-    out.close();
-    if (out.fail()) generr(Err::WRITE_FAILED, name);
-  }
+  if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, name);
   if (clear) {
     entries.clear();
     name.clear();

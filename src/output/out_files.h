@@ -1,4 +1,5 @@
-// OUTFILE and OUTDIR statements: the output file and subdirectory of a file.
+// OUTFILE and OUTDIR statements: the output file and subdirectory of a file,
+// and the output file's stream from its opening to its completion.
 //
 // An output path is outdir_base + outdir + outname. outname, outdir and OUT
 // are never reset between files and builds: a file without OUTDIR writes
@@ -12,9 +13,17 @@ namespace korvex {
 void set_outdir(Lines& lines);
 void set_outfile(Lines& lines);
 
-// Opens the -o file, truncating it, at the run's first write to it (or at
-// the run's end): by then every file the run reads before writing is known,
-// so an included file named by -o is reported (122), not emptied.
+// Opens the -o file at the run's first write to it (or at the run's end):
+// by then every file the run reads before writing is known, so an included
+// file named by -o is reported (122) before anything is written for it.
 void open_deferred_output();
+
+// Completes the output file: general error 122 when the run has read it
+// since it was opened, 121 when writing or putting it in place failed.
+void close_output_file();
+
+// Completes the -o file at the run's successful end: a run that wrote
+// nothing to it still leaves it empty.
+void finish_output_file();
 
 }  // namespace korvex

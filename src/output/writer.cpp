@@ -4,6 +4,8 @@
 // "CREATE" anywhere is never written: it is the parent's CREATE statement.
 #include "output/writer.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -12,6 +14,7 @@
 #include "driver/errors.h"
 #include "driver/settings.h"
 #include "output/compare.h"
+#include "output/line_markers.h"
 #include "output/out_files.h"
 #include "text/paths.h"
 #include "text/reader.h"
@@ -61,10 +64,14 @@ bool not_in_list(const Defs& defines) {
 
 void emit(const std::string& chunk) {
   if (settings.OUT) open_deferred_output();
-  if (settings.OUT)
+  if (settings.OUT) {
     settings.outfile.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-  else
+  } else {
     write_stdout(chunk);
+    // Nothing more can reach a reader that has gone: the run ends here, as
+    // it would by SIGPIPE, but with its error number.
+    if (stdout_closed()) generr(Err::WRITE_FAILED, "standard output");
+  }
 }
 
 }  // namespace
@@ -76,9 +83,18 @@ void prepare_output() {
 }
 
 std::string get_time() {
-  const std::time_t now = std::time(nullptr);
+  // A reproducible build names its time in SOURCE_DATE_EPOCH (seconds since
+  // 1970, read as UTC), so that the header is the same on every run.
+  std::time_t now = std::time(nullptr);
   std::tm tm{};
-  localtime_r(&now, &tm);
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch != nullptr && *epoch != '\0' && std::strlen(epoch) <= 18 &&
+      std::strspn(epoch, "0123456789") == std::strlen(epoch)) {
+    now = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
+    gmtime_r(&now, &tm);
+  } else {
+    localtime_r(&now, &tm);
+  }
   char buf[64];
   std::strftime(buf, sizeof buf, "%a %b %e %H:%M:%S %Y", &tm);
   return buf;
@@ -99,7 +115,7 @@ void insert_header(const std::string& flags, const std::string& parent, Lines& l
       r + "-- Command flags: " + flags,
       r + "-- " + kContact,
       r + kFence,
-      kEmptyLine,
+      std::string(),
   };
   Lines out;
   out.reserve(12 + lines.size());
@@ -129,6 +145,9 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     record(settings.local_outfiles, entry, level);
   }
 
+  // A lint run writes no generated text; the lines only keep their indent.
+  if (settings.LINT && !settings.COMP) return 0;
+
   size_t start = 0;
   if (settings.COMP && settings.HEADER) {
     const std::string fence = settings.HEADER_REM + kFence;
@@ -141,39 +160,55 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
   }
 
   int differences = 0;
-  size_t skipped = 0;
+  // The position in the existing file of the next compared line.
+  size_t k = start;
+  auto compare_next = [&](const Line& generated) {
+    Line old;
+    if (k < existing.size()) {
+      old = existing[k];
+    } else {
+      old.num = static_cast<int>(k) + 1;
+    }
+    ++k;
+    differences += compare_lines(generated, old);
+  };
+  LineMarkers markers;
+  Line marker;
   // The buffer made at the start, room for a piece and a long line after it.
   std::string chunk;
   chunk.swap(output_buffer());
   chunk.clear();
   for (size_t i = start; i < lines.size(); ++i) {
     Line& l = lines[i];
-    if (match(l.text, "CREATE")) {
-      ++skipped;
-      continue;
-    }
+    if (match(l.text, "CREATE")) continue;
+    // A marker is a line of the file like the others: written, or compared
+    // with the existing file's line at its place.
+    const bool marked = settings.LINE_MARKERS && markers.get_marker(l, marker.text);
     // The line keeps its indented text: later dumps of the lines show it.
-    if (l.text != kEmptyLine && l.indent > 0)
-      l.text.insert(0, static_cast<size_t>(l.indent), ' ');
+    // An empty line is written without its indentation.
+    const bool empty = writes_empty(l.text);
+    if (!empty && l.indent > 0) l.text.insert(0, static_cast<size_t>(l.indent), ' ');
     if (!settings.COMP) {
-      if (l.text != kEmptyLine) chunk += l.text;
+      if (marked) chunk += marker.text + '\n';
+      if (!empty) chunk += l.text;
       chunk += '\n';
       if (chunk.size() >= kChunk) {
         emit(chunk);
         chunk.clear();
       }
     } else {
-      const Line& generated = l;
-      const size_t k = i - skipped;
-      Line old;
-      if (k < existing.size()) {
-        old = existing[k];
-      } else {
-        old.text = kEmptyLine;
-        old.num = static_cast<int>(k) + 1;
-      }
-      differences += compare_lines(generated, old);
+      if (marked) compare_next(marker);
+      compare_next(l);
     }
+  }
+  if (settings.COMP) {
+    // Every line of the existing file beyond the generated ones differs,
+    // empty or not. The empty record after the file's final newline is no
+    // line of it: a file written from these lines compares equal.
+    size_t end = existing.size();
+    if (end > 0 && existing[end - 1].text.empty()) --end;
+    for (size_t k = lines.size() - skipped; k < end; ++k)
+      differences += compare_extra_line(existing[k]);
   }
   if (!settings.COMP) emit(chunk);
   chunk.swap(output_buffer());
@@ -184,10 +219,9 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
     settings.outfile.flush();
     if (settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
   }
-  if (settings.OUT && !settings.OUTFLAG) {
-    settings.outfile.close();
-    if (!settings.COMP && settings.outfile.fail()) generr(Err::WRITE_FAILED, settings.outfile_path);
-  }
+  // A file named by an OUTFILE statement is complete after its build; the
+  // -o file only at the run's end.
+  if (settings.OUT && !settings.OUTFLAG && !settings.COMP) close_output_file();
   return differences;
 }
 

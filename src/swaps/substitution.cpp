@@ -153,7 +153,6 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     }
   }
   // A value of NULL may have deleted the whole text: the line stays, empty.
-  if (line.text.empty()) line.text = kEmptyLine;
   return changed;
 }
 
@@ -207,7 +206,7 @@ int insert_swaps(Lines& lines, const Swaps& table, int all) {
     if (!sub) sub.emplace(table);
     // Most lines hold no name's first byte: nothing to test further.
     if (may_hold_name(sub->matcher, line.text) && !match(line.text, "CHECK") &&
-        !is_marker_text(line.text) && swap_one_line(line, static_cast<int>(i), *sub))
+        !is_placeholder(line.text) && swap_one_line(line, static_cast<int>(i), *sub))
       any = true;
     if (i == 0 && tracing()) sub->announce(static_cast<int>(table.size()) - 1);
   }

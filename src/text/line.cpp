@@ -51,21 +51,41 @@ void copy_lines(const Lines& src, Lines& dst, int append) {
   dst.insert(dst.end(), src.begin(), src.end());
 }
 
-int remove_lines(Lines& lines, const std::string& pattern) {
+namespace {
+
+// Deletes the lines `drop` holds true for; the trace names the removal by
+// `pattern`.
+template <class Drop>
+int remove_lines_if(Lines& lines, const std::string& pattern, Drop drop) {
   if (settings.VERBOSE && settings.DEBUG) {
     trace("");
     trace("Starting remove lines, pattern: " + pattern);
   }
   const size_t n = lines.size();
   size_t r = 0;
-  while (r < n && lines[r].text.find(pattern) == std::string::npos) ++r;
+  while (r < n && !drop(lines[r].text)) ++r;
   // From the first line deleted on, every kept line moves up.
   size_t w = r;
   for (; r < n; ++r)
-    if (lines[r].text.find(pattern) == std::string::npos) lines[w++] = std::move(lines[r]);
+    if (!drop(lines[r].text)) lines[w++] = std::move(lines[r]);
   lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
   if (settings.VERBOSE) print_debug(lines, "remove_lines " + pattern);
   return static_cast<int>(w) + 1;
+}
+
+}  // namespace
+
+int remove_lines(Lines& lines, const std::string& pattern) {
+  return remove_lines_if(lines, pattern, [&pattern](const std::string& text) {
+    return text.find(pattern) != std::string::npos;
+  });
+}
+
+int remove_empty_lines(Lines& lines) {
+  const std::string name(kEmptyLine);
+  return remove_lines_if(lines, name, [&name](const std::string& text) {
+    return text.empty() || text.find(name) != std::string::npos;
+  });
 }
 
 void clean_append(Lines& lines) {
@@ -76,9 +96,8 @@ void insert_ignored(Lines& lines, const Lines& ignored) {
   size_t k = 0;
   for (Line& l : lines) {
     if (l.text != kIgnoreParse) continue;
-    // A placeholder without a kept line would end the array in the original
-    // layout; keep it as an empty line instead of losing what follows.
-    l.text = k < ignored.size() ? ignored[k].text : std::string(kEmptyLine);
+    // A placeholder without a kept line stays, as an empty line.
+    l.text = k < ignored.size() ? ignored[k].text : std::string();
     ++k;
   }
 }

@@ -1,9 +1,10 @@
 // The line record and the operations on line arrays that every pass uses.
 //
-// A line array is a std::vector<Line>; its size is its line count. No line in
-// an array has an empty text: an empty line is held as "__EMPTY_LINE__", so a
-// pass that empties a text must store that marker instead. Lines are deleted
-// by giving them a marker text and calling remove_lines().
+// A line array is a std::vector<Line>; its size is its line count, so no
+// text has to mark its end. An empty line holds an empty text: there is
+// nothing in it for any search to find or any replacement to change, and a
+// pass that empties a line leaves it so. Lines are deleted by giving them a
+// marker text and calling remove_lines().
 #pragma once
 
 #include <memory>
@@ -14,17 +15,22 @@
 
 namespace korvex {
 
-inline constexpr const char* kEmptyLine = "__EMPTY_LINE__";
+// The name of an empty line where a line's text is shown: an error reported
+// against an empty line names it so. A line whose text is this name itself
+// is written, compared and listed as an empty line.
+inline constexpr std::string_view kEmptyLine = "__EMPTY_LINE__";
 inline constexpr const char* kRemoveRemark = "REMOVE_REMARK";
 inline constexpr const char* kIgnoreParse = "IGNOREPARSE";
 
-// The texts that stand for an empty line and for an unparsed line. They are
-// Korvex's own markers, not text of the user: no substitution may change them
-// (a swap or loop named N would otherwise turn an empty line into
-// "__EMPTY_LI4E__").
-inline bool is_marker_text(const std::string& text) {
-  return text == kEmptyLine || text == kIgnoreParse;
+// Whether a line of this text comes out as an empty line.
+inline bool writes_empty(const std::string& text) {
+  return text.empty() || std::string_view(text) == kEmptyLine;
 }
+
+// The placeholder of an unparsed line. It is Korvex's own, not text of the
+// user: no search may find it and no replacement change it (a STOMP of PARSE
+// or a swap named PARSE would otherwise lose the unparsed line it stands for).
+inline bool is_placeholder(const std::string& text) { return text == kIgnoreParse; }
 
 // The path a line was read from. Every line of a file names the same path,
 // so a line holds a handle to one copy of it, kept for the whole process:
@@ -97,6 +103,16 @@ struct Line {
 
 using Lines = std::vector<Line>;
 
+// Whether `line` stands for no line at all: a default Line, which is what an
+// error about a file named on the command line has to name.
+inline bool is_no_line(const Line& line) { return line.text.empty() && line.file.empty(); }
+
+// The text of `line` as an error report shows it.
+inline const std::string& shown_text(const Line& line) {
+  static const std::string kShown(kEmptyLine);
+  return line.text.empty() && !is_no_line(line) ? kShown : line.text;
+}
+
 // Copies every field but `pending`, which becomes 1 when `mark` is non-zero
 // and is copied otherwise.
 void copy_line(const Line& src, Line& dst, int mark);
@@ -108,6 +124,11 @@ void copy_lines(const Lines& src, Lines& dst, int append);
 // Deletes every line whose text contains `pattern`; returns the number of
 // lines kept plus one.
 int remove_lines(Lines& lines, const std::string& pattern);
+
+// Deletes the empty lines of the definition stream, and with them every line
+// that holds the name of an empty line; the trace shows it as the removal of
+// that name.
+int remove_empty_lines(Lines& lines);
 
 // Clears the pending flag of every line.
 void clean_append(Lines& lines);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "driver/diagnostics.h"
 #include "driver/errors.h"
@@ -112,7 +113,7 @@ class StatementSink {
   void store(const Line& rec, std::string text, size_t consumed) {
     check_room();
     if (in_place_ && written_ >= consumed) leave_input();
-    // The end marker may take the spare slot past the input's last line.
+    // The closing empty line may take the spare slot past the input's last line.
     Line& l = !in_place_ ? out_.emplace_back()
               : written_ < in_.size() ? in_[written_] : in_.emplace_back();
     if (in_place_) ++written_;
@@ -121,6 +122,8 @@ class StatementSink {
     l.num = rec.num;
     l.pending = rec.pending;
     l.indent = rec.indent;
+    // A statement that is the name of an empty line is an empty line.
+    if (std::string_view(text) == kEmptyLine) text.clear();
     l.text = std::move(text);
   }
 
@@ -181,8 +184,8 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
   out.clear();
   const std::string first_file = in.empty() ? std::string() : in[0].file.str();
   StatementSink sink(in, out);
-  // The end marker goes into the last slot: without one spare, the input's
-  // storage would have to grow.
+  // The closing empty line goes into the last slot: without one spare, the
+  // input's storage would have to grow.
   if (in.capacity() == in.size()) sink.leave_input();
   int depth = 0;
   bool unparsed = false;
@@ -199,9 +202,9 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     std::string s = std::move(input.text);
     if (!unparsed && depth == 0 && is_plain(s, true)) {
       // The short way of a plain line: nothing below applies but the
-      // indentation and the marker of an empty line.
+      // indentation and the emptying of a line of one blank.
       const int indent = remove_leading_spaces(s);
-      if (s.empty() || s == " ") s = kEmptyLine;
+      if (s == " ") s.clear();
       sink.keep(k, std::move(s), indent);
       rec_stale = true;
       continue;
@@ -246,8 +249,8 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     }
     if (caps == 0 && is_plain(s)) {
       // Nothing below can change a line without capitals, "\\", ";;" or a
-      // carriage return, except that an empty line gets its marker.
-      if (s.empty() || s == " ") s = kEmptyLine;
+      // carriage return, except that a line of one blank is an empty line.
+      if (s == " ") s.clear();
       sink.store(rec, std::move(s), consumed);
       continue;
     }
@@ -255,8 +258,9 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     for (const Keyword& kw : paren_keywords)
       if (has(kw)) remove_spaces(s, kw.text);
     if (s.empty() || s == " ") {
-      s = kEmptyLine;
-      caps = capitals_of(s);
+      // An empty line: no step below applies to it.
+      sink.store(rec, std::string(), consumed);
+      continue;
     }
     if (match(s, "\\\\")) {
       find_and_replace(s, "\\\\", ";;STOMP NEWLINE", 0);
@@ -302,15 +306,15 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps, int def
     }
     if (!s.empty()) sink.store(rec, std::move(s), consumed);
   }
-  // The end marker takes the record of the last line.
+  // The closing empty line takes the record of the last line.
   if (rec_stale) copy_line(sink.last(), rec, 1);
-  sink.store(rec, kEmptyLine, in.size() + 1);
+  sink.store(rec, std::string(), in.size() + 1);
   sink.finish();
   // The trace of a verbose run shows the removal, whether or not it deletes anything.
   if (marked || settings.VERBOSE) remove_lines(out, kRemoveRemark);
   if (defmode) {
     check_def_lines(out);
-    remove_lines(out, kEmptyLine);
+    remove_empty_lines(out);
   }
   if (settings.VERBOSE) print_debug(out, "set_lines");
   if (depth > 0) generr(Err::UNCLOSED_BLOCK_REMARK, first_file);

@@ -6,10 +6,10 @@
 
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 
 #include "driver/errors.h"
 #include "driver/settings.h"
+#include "text/input_files.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -21,6 +21,12 @@ std::string get_pwd() {
 }
 
 std::string get_path() { return fix_slash(get_pwd() + "/"); }
+
+std::string relative_to_cwd(const std::string& p) {
+  const std::string cwd = get_path();
+  if (p.size() > cwd.size() && p.compare(0, cwd.size(), cwd) == 0) return p.substr(cwd.size());
+  return p;
+}
 
 std::string fix_slash(const std::string& p) {
   if (get_pwd().find('\\') == std::string::npos) return p;
@@ -70,7 +76,36 @@ std::string real_path(const std::string& p) {
 
 int makedir(const std::string& p) { return mkdir(p.c_str(), 0777) == 0 ? 0 : -1; }
 
+namespace {
+bool is_control(unsigned char c) { return c < 0x20 || c == 0x7f; }
+}  // namespace
+
+bool holds_control_char(const std::string& name) {
+  for (const char c : name)
+    if (is_control(static_cast<unsigned char>(c))) return true;
+  return false;
+}
+
+void check_file_name(const std::string& name) {
+  if (!holds_control_char(name)) return;
+  std::string shown;
+  for (const char ch : name) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (!is_control(c)) {
+      shown += ch;
+      continue;
+    }
+    // Shown as \xNN: the raw byte would not show, or would end the message.
+    static const char kHex[] = "0123456789abcdef";
+    shown += "\\x";
+    shown += kHex[c >> 4];
+    shown += kHex[c & 15];
+  }
+  generr(Err::NAME_CONTROL_CHAR, shown);
+}
+
 std::string find_path(const Line& line, const std::string& name) {
+  check_file_name(name);
   for (const std::string& d : settings.incdirs)
     if (file_exists(line, d + name, 0, 1)) return d;
   file_exists(line, name, 0, 0);
@@ -79,15 +114,11 @@ std::string find_path(const Line& line, const std::string& name) {
 
 bool file_exists(const Line& line, std::string name, int, int quiet) {
   remove_last_spaces(name);
-  {
-    // A directory opens as a stream on Linux but cannot be read; it is not a file.
-    struct stat st;
-    const bool is_dir = stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    std::ifstream in(name);
-    if (in.is_open() && !is_dir) return true;
-  }
+  // The test reads the file, once for the run: a pipe has nothing left for
+  // a second open (text/input_files.h). A directory is not a file.
+  if (input_file(name) != nullptr) return true;
   if (quiet) return false;
-  if (!line.text.empty()) linerr(Err::FILE_NOT_FOUND, line, name);
+  if (!is_no_line(line)) linerr(Err::FILE_NOT_FOUND, line, name);
   generr(Err::CMDLINE_FILE_OPEN, get_path() + name);
 }
 

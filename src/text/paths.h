@@ -10,6 +10,8 @@ namespace korvex {
 
 std::string get_pwd();
 std::string get_path();  // the current directory with a final "/"
+// `p` relative to the current directory when it lies below it, else `p`.
+std::string relative_to_cwd(const std::string& p);
 std::string fix_slash(const std::string& p);
 std::string extract_path(const std::string& p);
 std::string extract_name(const std::string& p);
@@ -21,10 +23,17 @@ bool dir_exists(std::string p, int quiet);
 std::string real_path(const std::string& p);
 int makedir(const std::string& p);
 
+// Stops the run with general error 123 when the file name `name` holds a
+// control character: a NUL byte would cut the name short where the file is
+// opened, and a line break would split its entry in a file list.
+void check_file_name(const std::string& name);
+bool holds_control_char(const std::string& name);
+
 // The include directory in which `name` can be opened, or "" when it is
 // found only under the name as written. A file found nowhere is line error
 // 300 for a statement (`line` has a text) and general error 100 for a file
-// named on the command line (`line` is a default Line).
+// named on the command line (`line` is a default Line). A name with a
+// control character is error 123 before any search.
 std::string find_path(const Line& line, const std::string& name);
 bool file_exists(const Line& line, std::string name, int unused, int quiet);
 

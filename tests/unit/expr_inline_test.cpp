@@ -20,8 +20,8 @@ TEST(InlineTest, LineExpr) {
       {"w = EXPR(4-1) DUPL(0 EXPR(1+1)) BIN(3 2) OCT(9 6) HEX(9 4)", "w = 3 00 2'b11 6'o11 4'h9"},
       {"DUPL(0 4)", "0000"},
       {"DUPL(ab, 3)", "ab,ab,ab,"},
-      {"DUPL(x 0)", "__EMPTY_LINE__"},
-      {"DUPL( 99999999999999999999)", "__EMPTY_LINE__"},  // an empty item, any count
+      {"DUPL(x 0)", ""},
+      {"DUPL( 99999999999999999999)", ""},  // an empty item, any count
       {"DUPL(7)", "7777777"},  // a single word is both item and count
   };
   for (const Case& c : cases) {
@@ -59,8 +59,8 @@ TEST(InlineTest, CaseAndConst) {
   Lines empty = {src_line("CONST()"), src_line("LCASE()")};
   remove_const(empty);
   insert_case(empty);
-  EXPECT_EQ(empty[0].text, "__EMPTY_LINE__");
-  EXPECT_EQ(empty[1].text, "__EMPTY_LINE__");
+  EXPECT_EQ(empty[0].text, "");
+  EXPECT_EQ(empty[1].text, "");
 }
 
 // A keyword inside a longer word would never be replaced; it is reported

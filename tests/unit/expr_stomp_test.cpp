@@ -32,7 +32,12 @@ TEST(StompTest, Forms) {
       {{"a,", "b,", "STOMP ,"}, {"a,", "b"}},
       {{"f(a, b,", "z", "STOMP , )"}, {"f(a, b)", "z"}},
       {{"a", "STOMP NEWLINE"}, {"a"}},  // nothing to join
-      {{",", "STOMP ,", "b"}, {"__EMPTY_LINE__", "b"}},
+      {{",", "STOMP ,", "b"}, {"", "b"}},
+      // An empty line holds nothing to find, and joins as nothing; an
+      // unparsed line's placeholder is passed over.
+      {{"a_E", "", "STOMP E x", "", "STOMP _"}, {"ax", "", ""}},
+      {{"a", "STOMP NEWLINE", "", "", "STOMP NEWLINE", "b"}, {"a ", " b"}},
+      {{"PARSE", "IGNOREPARSE", "STOMP PARSE"}, {"", "IGNOREPARSE"}},
   };
   for (const Case& c : cases) EXPECT_EQ(stomped(c.in), c.out) << c.in[0];
 }
@@ -43,6 +48,7 @@ TEST(StompTest, MissingTargets) {
     const char *shown, *msg;
   } cases[] = {
       {{"a", "STOMP zz"}, "STOMP zz", "Could not find STOMP string zz"},
+      {{"", "IGNOREPARSE", "STOMP E"}, "STOMP E", "Could not find STOMP string E"},
       {{"STOMP LINE", "a"}, "STOMP LINE", "Could not find STOMP string LINE"},
       {{"STOMP NEWLINE", "a"}, "STOMP NEWLINE", "Could not find STOMP string NEWLINE"},
   };

@@ -156,9 +156,8 @@ TEST_F(GroupDefinitions, OverriddenLinesBecomeEmpty) {
                           "}", "GROUP a inverts b", "GROUP j joins {", "GROUP a prefix_is_", "}"});
   set_groups_pass0(lines);
   EXPECT_EQ(texts_of(lines),
-            (std::vector<std::string>{kEmptyLine, kEmptyLine, kEmptyLine, "GROUP a overrides {",
-                                      "y 1 input", "}", kEmptyLine, "GROUP j joins {",
-                                      "GROUP a prefix_is_", "}"}));
+            (std::vector<std::string>{"", "", "", "GROUP a overrides {", "y 1 input", "}", "",
+                                      "GROUP j joins {", "GROUP a prefix_is_", "}"}));
 }
 
 }  // namespace

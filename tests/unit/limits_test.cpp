@@ -2,7 +2,8 @@
 // largest input within a limit passes, one step more is the limit's error.
 // (Value bits: expr_evaluator_test; include and CREATE depth: the cases
 // include_depth_at_limit, include_too_deep, create_depth_at_limit and
-// create_too_deep.)
+// create_too_deep; devices and pipes as input: reader_test and the cases
+// source_dev_zero, source_fifo_builds and source_fifo_endless.)
 #include <gtest/gtest.h>
 
 #include "driver/limits.h"
@@ -12,6 +13,9 @@
 #include "expr_test_util.h"
 #include "loops/loop_expansion.h"
 #include "swaps/swap_table.h"
+#include "test_support.h"
+#include "text/input_files.h"
+#include "text/reader.h"
 
 namespace korvex {
 namespace {
@@ -30,6 +34,88 @@ TEST(LimitsTest, ExpressionNestingBoundary) {
   EXPECT_EQ(get_expr(src_line(at), at), "1");
   const std::string past = nested(kMaxExprDepth - 1);
   EXPECT_EQ(raised([&] { get_expr(src_line(past), past); }).number, 349);
+}
+
+std::string forms(int count) {
+  std::string f;
+  for (int i = 0; i < count; ++i) f += "EXPR(";
+  return f + "1" + std::string(static_cast<size_t>(count), ')');
+}
+
+TEST(LimitsTest, NestedFormsBoundary) {
+  // Each form is a level, and its operand one more.
+  const std::string at = forms(kMaxExprDepth - 1);
+  EXPECT_EQ(get_expr(src_line(at), at), "1");
+  const std::string past = forms(kMaxExprDepth);
+  EXPECT_EQ(raised([&] { get_expr(src_line(past), past); }).number, 349);
+}
+
+// A chain nested far past the limit fails before the evaluator descends it
+// (each level would copy the text); the error is the one the descent would
+// meet first, so work to the left of the chain still comes first.
+TEST(LimitsTest, DeepChainsFailAsTheDescentWould) {
+  const std::string deep(300, '('), close(300, ')');
+  struct Case {
+    std::string text;
+    int number;
+  } cases[] = {
+      {nested(2'000'000), 349},
+      {forms(100'000), 349},
+      {"EXPR(EXPR(" + deep + "1" + close + "))", 349},
+      {"EXPR((1/0)+" + deep + "1" + close + ")", 304},  // the group on the left first
+      {"EXPR(" + deep + "1", 300},                      // the form does not close
+      {forms(300).substr(0, 1500) + "1", 300},
+      {"EXPR(x) " + forms(300), 303},  // only the first form is evaluated
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(raised([&] { get_expr(src_line(c.text), c.text); }).number, c.number)
+        << c.text.substr(0, 40);
+}
+
+// Reading stops at the input limits: the lines before a limit are read, the
+// line at it is the limit's error.
+TEST(LimitsTest, InputLineBoundary) {
+  reset_settings();
+  testing::TempDir dir;
+  const std::string at(kInputLineFloor, 'x');
+  Lines lines;
+  EXPECT_EQ(read_file(dir.file("at.v", "a\n" + at + "\nb"), lines), 3);
+  EXPECT_EQ(lines[1].text.size(), kInputLineFloor);
+  const std::string past = dir.file("past.v", "a\n" + at + "x\nb");
+  const test::Raised e = raised([&] { read_file(past, lines); });
+  EXPECT_EQ(e.number, 131);
+  EXPECT_EQ(e.message, "Korvex General error 131\n\n" + past +
+                           " line 2 exceeds the limit of 16777216 bytes for one line (use "
+                           "max_lines flag)\n");
+  // A larger -max_lines raises the limit with it.
+  reset_settings();
+  settings.MAX_LINES = static_cast<int>(kInputLineFloor / kInputLinePerLine) + 1;
+  EXPECT_EQ(read_file(past, lines), 3);
+  reset_settings();
+}
+
+TEST(LimitsTest, InputOfTheRunBoundary) {
+  reset_settings();
+  testing::TempDir dir;
+  const std::string one = dir.file("one.v", "a\nbc\n"), two = dir.file("two.v", "a\nbc\nd");
+  Lines lines;
+  settings.input_bytes = kInputTotalFloor - 5;
+  EXPECT_EQ(read_file(one, lines), 3);
+  EXPECT_EQ(read_file(one, lines), 3);  // a file counts once however often it is read
+  EXPECT_EQ(settings.input_bytes, kInputTotalFloor);
+  forget_input_files();
+  settings.input_bytes = kInputTotalFloor - 5;
+  const test::Raised e = raised([&] { read_file(two, lines); });
+  EXPECT_EQ(e.number, 132);
+  EXPECT_EQ(e.message, "Korvex General error 132\n\n" + two +
+                           " takes the input of this run past the limit of 268435456 bytes "
+                           "(use max_lines flag)\n");
+  // A larger -max_lines raises the limit with it.
+  forget_input_files();
+  settings.MAX_LINES = static_cast<int>(kInputTotalFloor / kInputTotalPerLine) + 1;
+  settings.input_bytes = kInputTotalFloor - 5;
+  EXPECT_EQ(read_file(two, lines), 3);
+  reset_settings();
 }
 
 TEST(LimitsTest, GeneratedLineBoundary) {

@@ -79,6 +79,15 @@ TEST_F(LineTest, ErrorFrameNamesTheCreateChain) {
   settings.create_index = 0;
   EXPECT_EQ(error_of([] { generr(Err::OUTPUT_OPEN, "x.v"); }).message,
             "Korvex General error 113\n\nx.v couldn't be opened for output\n");
+  // An empty line is named by the name of an empty line; a default line,
+  // standing for none, by nothing.
+  line.text.clear();
+  EXPECT_EQ(error_of([&] { linerr(Err::OUTFILE_TWICE, line); }).message,
+            "Korvex Line error 334\n\nFile child.v: line 3: __EMPTY_LINE__\nOUTFILE was defined "
+            "more than once in the same file\n");
+  EXPECT_EQ(error_of([] { linerr(Err::OUTFILE_TWICE, Line()); }).message,
+            "Korvex Line error 334\n\nFile : line 0: \nOUTFILE was defined more than once in the "
+            "same file\n");
 }
 
 TEST_F(LineTest, CensusCountsSubstrings) {

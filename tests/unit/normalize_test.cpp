@@ -27,7 +27,7 @@ class NormalizeTest : public testing::KorvexTest {
 using V = std::vector<std::string>;
 
 TEST_F(NormalizeTest, IndentationTabsAndKeywords) {
-  EXPECT_EQ(source({"    assign a = b;"}), (V{"assign a = b;", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"    assign a = b;"}), (V{"assign a = b;", ""}));
   EXPECT_EQ(out_[0].indent, 4);
   source({"\tassign a = b;\r"});
   EXPECT_EQ(out_[0].text, "assign a = b;");
@@ -35,17 +35,20 @@ TEST_F(NormalizeTest, IndentationTabsAndKeywords) {
   EXPECT_EQ(source({"x = EXPR  (A+1) + HEX x;"})[0], "x = EXPR(A+1) + HEXx;");
   EXPECT_EQ(source({"x = LOG2(8);"})[0], "x = EXPR(2@8);");
   EXPECT_EQ(source({"IFDEF TRUE( A > 2 )"})[0], "IFDEF TRUE(A>2)");
-  EXPECT_EQ(source({" "})[0], "__EMPTY_LINE__");
+  EXPECT_EQ(source({" "})[0], "");
   EXPECT_EQ(out_[0].pending, 1);
+  // A statement that is the name of an empty line is one.
+  EXPECT_EQ(source({"  __EMPTY_LINE__", "x;;__EMPTY_LINE__", "__EMPTY_LINE__ x"}),
+            (V{"", "x", "", "__EMPTY_LINE__ x", ""}));
 }
 
 TEST_F(NormalizeTest, ShorthandConditionals) {
   EXPECT_EQ(source({"IF DEBUG $display(x);"}),
-            (V{"IFDEF DEBUG ", " $display(x); ", " ENDIF DEBUG", "__EMPTY_LINE__"}));
+            (V{"IFDEF DEBUG ", " $display(x); ", " ENDIF DEBUG", ""}));
   EXPECT_EQ(source({"IFNOT FAST wait(1);"}),
-            (V{"IFDEF FAST ", " ELSE FAST ", " wait(1); ", " ENDIF FAST", "__EMPTY_LINE__"}));
-  EXPECT_EQ(source({"IFNDEF FAST"}), (V{"IFDEF FAST ", " ELSE FAST ", " ", "__EMPTY_LINE__"}));
-  EXPECT_EQ(source({"ENDIF X"}), (V{"ENDIF X", "__EMPTY_LINE__"}));
+            (V{"IFDEF FAST ", " ELSE FAST ", " wait(1); ", " ENDIF FAST", ""}));
+  EXPECT_EQ(source({"IFNDEF FAST"}), (V{"IFDEF FAST ", " ELSE FAST ", " ", ""}));
+  EXPECT_EQ(source({"ENDIF X"}), (V{"ENDIF X", ""}));
   // A one-line IF is tested for BUILD before it is rewritten.
   EXPECT_EQ(error_of([&] { source({"IF BUILD_1 x;"}); }).number, 336);
   EXPECT_EQ(error_of([&] { source({"ENDIF BUILD_1"}); }).number, 336);
@@ -53,12 +56,12 @@ TEST_F(NormalizeTest, ShorthandConditionals) {
 }
 
 TEST_F(NormalizeTest, SplittingJoiningAndEnum) {
-  EXPECT_EQ(source({"a ;; ;; b"}), (V{"a ", " ", " b", "__EMPTY_LINE__"}));
-  EXPECT_EQ(source({"a;;;;b"}), (V{"a", "b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"a ;; ;; b"}), (V{"a ", " ", " b", ""}));
+  EXPECT_EQ(source({"a;;;;b"}), (V{"a", "b", ""}));
   EXPECT_EQ(source({"assign x = a \\\\", "  + b;"}),
-            (V{"assign x = a ", "STOMP NEWLINE", "+ b;", "__EMPTY_LINE__"}));
+            (V{"assign x = a ", "STOMP NEWLINE", "+ b;", ""}));
   EXPECT_EQ(source({"ENUM RED GREEN BLUE"}),
-            (V{"SWAP RED 0 ", " SWAP GREEN 1 ", " SWAP BLUE 2 ", " ", "__EMPTY_LINE__"}));
+            (V{"SWAP RED 0 ", " SWAP GREEN 1 ", " SWAP BLUE 2 ", " ", ""}));
   settings.MAX_DEFS = 4;  // room for ENUM and two names
   EXPECT_EQ(source({"ENUM A B"}).size(), 4u);
   EXPECT_EQ(error_of([&] { source({"ENUM A B C"}); }).number, 355);
@@ -68,12 +71,12 @@ TEST_F(NormalizeTest, SplittingJoiningAndEnum) {
 // same record as any other line, also after a split has moved them.
 TEST_F(NormalizeTest, PlainLinesKeepTheirRecordWhereverTheyLand) {
   EXPECT_EQ(source({"a;;b", "  c = d; // #1", "\te;", "f ## note"}),
-            (V{"a", "b", "c = d; // #1", "e;", "f ", "__EMPTY_LINE__"}));
+            (V{"a", "b", "c = d; // #1", "e;", "f ", ""}));
   EXPECT_EQ(out_[2].num, 2);
   EXPECT_EQ(out_[2].indent, 2);
   EXPECT_EQ(out_[3].indent, 4);
   EXPECT_EQ(out_[4].remark, " note");
-  // The end marker takes the record of the last line, whichever way it went.
+  // The closing empty line takes the record of the last line, whichever way it went.
   EXPECT_EQ(out_[5].num, 4);
   EXPECT_EQ(out_[5].remark, " note");
   source({"X;;Y", "  last;"});
@@ -84,18 +87,18 @@ TEST_F(NormalizeTest, PlainLinesKeepTheirRecordWhereverTheyLand) {
 
 TEST_F(NormalizeTest, UnparsedRegionsAndRemarkLines) {
   EXPECT_EQ(source({"a", "ENDPARSE", "\tEXPR (1) x", "REMOVE_REMARK", "STARTPARSE", "b"}),
-            (V{"a", "IGNOREPARSE", "b", "__EMPTY_LINE__"}));
+            (V{"a", "IGNOREPARSE", "b", ""}));
   ASSERT_GE(ignored_.size(), 1u);
   EXPECT_EQ(ignored_[0].text, "EXPR (1) x");
   EXPECT_EQ(ignored_[0].indent, 4);
-  EXPECT_EQ(source({"a", "REMOVE_REMARK", "b"}), (V{"a", "b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(source({"a", "REMOVE_REMARK", "b"}), (V{"a", "b", ""}));
   // Every statement holding the marker goes, wherever it came from: a line
   // that was all remark, the lines of a block remark, a piece of a split
   // line, a rewritten ENUM.
   EXPECT_EQ(source({"a ## note", "## note", "<## x", "y", "z ##> w", "b;; x REMOVE_REMARK y ;;c",
                     "ENUM REMOVE_REMARK", "d"}),
-            (V{"a ", "__EMPTY_LINE__", " w", "b", "c", " ", "d", "__EMPTY_LINE__"}));
-  EXPECT_EQ(source({"p", "q"}), (V{"p", "q", "__EMPTY_LINE__"}));
+            (V{"a ", "", " w", "b", "c", " ", "d", ""}));
+  EXPECT_EQ(source({"p", "q"}), (V{"p", "q", ""}));
 }
 
 TEST_F(NormalizeTest, DefinitionModeRules) {
@@ -106,6 +109,9 @@ TEST_F(NormalizeTest, DefinitionModeRules) {
     return texts_of(out);
   };
   EXPECT_EQ(definition({"SWAP A 1", "", "DEFINE X"}), (V{"SWAP A 1", "DEFINE X"}));
+  // The empty lines go, and every line that holds the name of an empty line.
+  EXPECT_EQ(definition({" ", "__EMPTY_LINE__", "SWAP B __EMPTY_LINE__", "SWAP C 1"}),
+            (V{"SWAP C 1"}));
   EXPECT_EQ(error_of([&] { definition({"ENDPARSE"}); }).number, 320);
   EXPECT_EQ(error_of([&] { definition({"STARTPARSE"}); }).number, 319);
   EXPECT_EQ(error_of([&] { definition({"OUTFILE x.v"}); }).number, 335);

@@ -1,7 +1,13 @@
 // Reading files and removing remarks.
 #include "text/reader.h"
 
+#include <sys/stat.h>
+
+#include <fstream>
+#include <thread>
+
 #include "test_support.h"
+#include "text/paths.h"
 
 namespace korvex {
 namespace {
@@ -75,11 +81,11 @@ TEST_F(ReaderTest, FinalNewlineGivesOneMoreRecord) {
   TempDir dir;
   Lines lines;
   EXPECT_EQ(read_file(dir.file("a.v", "a\nb\n"), lines), 3);
-  EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b", "__EMPTY_LINE__"}));
+  EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b", ""}));
   EXPECT_EQ(lines[2].num, 3);
   EXPECT_EQ(read_file(dir.file("b.v", "a\nb"), lines), 2);
   EXPECT_EQ(read_file(dir.file("c.v", ""), lines), 1);
-  EXPECT_EQ(lines[0].text, "__EMPTY_LINE__");
+  EXPECT_EQ(lines[0].text, "");
 }
 
 TEST_F(ReaderTest, LineLimitCountsTheRecordAfterAFinalNewline) {
@@ -108,7 +114,7 @@ TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
   add(pad, pad);                                   // ends just before the boundary
   add("ab ## cut", "ab ");                         // remark across the boundary
   add(std::string(3 * block, 'x'), std::string(3 * block, 'x'));  // spans three blocks
-  add("<## open", "__EMPTY_LINE__");               // a block remark spanning lines
+  add("<## open", "");                             // a block remark spanning lines
   add(std::string(block, 'y'), "REMOVE_REMARK");
   add("z ##> w", " w");
   text += "last";
@@ -132,6 +138,43 @@ TEST_F(ReaderTest, FileErrors) {
   const KorvexError e = error_of([&] { read_file(path, lines); });
   EXPECT_EQ(e.number, 112);
   EXPECT_EQ(e.message, "Korvex General error 112\n\nFile " + path + " has an unclosed block remark\n");
+}
+
+// A pipe can be read only once: the test that looks for it reads it, and
+// every later read of the run gets the same lines.
+TEST_F(ReaderTest, AFifoIsReadOnceForItsTestAndEveryRead) {
+  TempDir dir;
+  const std::string fifo = dir.path() + "/src.fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << "a\nb"; });
+  EXPECT_TRUE(file_exists(Line(), fifo, 0, 0));
+  writer.join();
+  for (int build = 0; build < 2; ++build) {
+    Lines lines;
+    EXPECT_EQ(read_file(fifo, lines), 2);
+    EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b"}));
+  }
+}
+
+TEST_F(ReaderTest, ADeviceWithoutNewlinesStopsAtTheLineLimit) {
+  Lines lines;
+  const KorvexError e = error_of([&] { read_file("/dev/zero", lines); });
+  EXPECT_EQ(e.number, 131);
+  EXPECT_EQ(e.message,
+            "Korvex General error 131\n\n/dev/zero line 1 exceeds the limit of 16777216 bytes "
+            "for one line (use max_lines flag)\n");
+}
+
+// Files are kept by device and inode: one rewritten since it was read (or a
+// new file on a reused inode) is read again.
+TEST_F(ReaderTest, AFileChangedSinceItWasReadIsReadAgain) {
+  TempDir dir;
+  const std::string path = dir.file("a.v", "a\n");
+  Lines lines;
+  EXPECT_EQ(read_file(path, lines), 2);
+  dir.file("a.v", "b\nc\n");
+  EXPECT_EQ(read_file(path, lines), 3);
+  EXPECT_EQ(lines[0].text, "b");
 }
 
 }  // namespace

@@ -2,4 +2,3 @@
 wire b;
 
 
-extra line

@@ -1,0 +1,178 @@
+// The input files of a run.
+//
+// A file is known by its device and inode, so that the names a search tries
+// (an include directory and the name, the name as written) all find the one
+// copy. A regular file whose size or times have changed since it was read
+// is read again, as a new file: that keeps the answer right when an inode is
+// reused, and a file that does not change is never opened twice.
+#include "text/input_files.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <utility>
+
+#include "driver/limits.h"
+#include "driver/settings.h"
+
+namespace korvex {
+namespace {
+
+struct Key {
+  dev_t dev;
+  ino_t ino;
+  auto operator<=>(const Key&) const = default;
+};
+
+struct Kept {
+  std::unique_ptr<InputFile> file;
+  struct stat st;
+};
+
+std::map<Key, Kept> kept;
+
+Key key_of(const struct stat& st) { return {st.st_dev, st.st_ino}; }
+
+bool same_time(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// A pipe or a device is what was read; a regular file only while unchanged.
+bool still_current(const Kept& k, const struct stat& st) {
+  if (!S_ISREG(k.st.st_mode)) return true;
+  return S_ISREG(st.st_mode) && st.st_size == k.st.st_size && same_time(st.st_mtim, k.st.st_mtim) &&
+         same_time(st.st_ctim, k.st.st_ctim);
+}
+
+const InputFile* find_kept(const struct stat& st) {
+  const auto it = kept.find(key_of(st));
+  if (it == kept.end() || !still_current(it->second, st)) return nullptr;
+  return it->second.file.get();
+}
+
+// Reads the open file `fd` up to its end or the first limit it meets.
+class Loader {
+ public:
+  Loader(int fd, const struct stat& st) : fd_(fd) {
+    const std::uint64_t total = input_total_limit();
+    room_ = settings.input_bytes < total ? total - settings.input_bytes : 0;
+    line_limit_ = input_line_limit();
+    max_newlines_ = static_cast<std::size_t>(std::max(settings.MAX_LINES - 1, 1));
+    // A regular file is read in one piece of its size; one byte more lets
+    // the read that finds its end, or the first byte past the room, land.
+    const std::uint64_t want =
+        S_ISREG(st.st_mode) ? std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), room_)
+                            : kFirstBlock - 1;
+    grow(static_cast<std::size_t>(want) + 1);
+  }
+
+  std::unique_ptr<InputFile> load() {
+    while (true) {
+      if (file_->size == capacity_) grow(capacity_ * 2);
+      const ssize_t n = read(fd_, file_->data.get() + file_->size, capacity_ - file_->size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        file_->read_failed = true;
+        break;
+      }
+      if (n == 0) break;
+      if (!take(file_->size, file_->size + static_cast<std::size_t>(n))) break;
+    }
+    settings.input_bytes += file_->size;
+    return std::move(file_);
+  }
+
+ private:
+  static constexpr std::size_t kFirstBlock = std::size_t{64} * 1024;
+
+  void grow(std::size_t capacity) {
+    auto data = std::make_unique_for_overwrite<char[]>(capacity);
+    if (file_->size > 0) std::memcpy(data.get(), file_->data.get(), file_->size);
+    file_->data = std::move(data);
+    capacity_ = capacity;
+  }
+
+  // Takes the bytes [from, to) just read; false when reading is to stop.
+  bool take(std::size_t from, std::size_t to) {
+    const char* const d = file_->data.get();
+    std::size_t pos = from;
+    while (true) {
+      const void* nl = std::memchr(d + pos, '\n', to - pos);
+      const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - d) : to;
+      if (end - line_start_ > line_limit_) return cut(InputFile::Cut::kLineTooLong);
+      if (!nl) break;
+      if (end + 1 > room_) return cut(InputFile::Cut::kRunInputFull);
+      ++file_->newlines;
+      pos = line_start_ = end + 1;
+      if (file_->newlines == max_newlines_) {
+        // The file cannot fit: the reader stops at the record after this
+        // newline, whatever follows it.
+        file_->size = line_start_;
+        return false;
+      }
+    }
+    if (to > room_) return cut(InputFile::Cut::kRunInputFull);
+    file_->size = to;
+    return true;
+  }
+
+  bool cut(InputFile::Cut why) {
+    file_->cut = why;
+    file_->cut_line = static_cast<int>(std::min<std::size_t>(file_->newlines + 1, INT32_MAX));
+    file_->size = line_start_;
+    return false;
+  }
+
+  int fd_;
+  std::unique_ptr<InputFile> file_ = std::make_unique<InputFile>();
+  std::size_t capacity_ = 0;
+  std::size_t line_start_ = 0;
+  std::uint64_t room_ = 0;
+  std::uint64_t line_limit_ = 0;
+  std::size_t max_newlines_ = 1;
+};
+
+}  // namespace
+
+std::uint64_t input_line_limit() {
+  const auto lines = static_cast<std::uint64_t>(std::max(settings.MAX_LINES, 0));
+  return std::max(kInputLineFloor, kInputLinePerLine * lines);
+}
+
+std::uint64_t input_total_limit() {
+  const auto lines = static_cast<std::uint64_t>(std::max(settings.MAX_LINES, 0));
+  return std::max(kInputTotalFloor, kInputTotalPerLine * lines);
+}
+
+const InputFile* input_file(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
+  if (const InputFile* f = find_kept(st)) return f;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat opened;
+  if (fstat(fd, &opened) != 0 || S_ISDIR(opened.st_mode)) {
+    close(fd);
+    return nullptr;
+  }
+  // The name may have been given to another file between the two looks.
+  if (const InputFile* f = find_kept(opened)) {
+    close(fd);
+    return f;
+  }
+  std::unique_ptr<InputFile> file = Loader(fd, opened).load();
+  close(fd);
+  Kept& k = kept[key_of(opened)];
+  k.file = std::move(file);
+  k.st = opened;
+  return k.file.get();
+}
+
+void forget_input_files() { kept.clear(); }
+
+}  // namespace korvex

@@ -1,0 +1,6 @@
+  wire a;
+wire b;
+
+
+extra line
+

@@ -1,0 +1,3 @@
+OUTFILE out.v
+  wire a;
+wire b;

@@ -1,0 +1,2 @@
+# The compare report is another name (a hard link) of the definition file.
+ln defs.v korvex.diff

@@ -1,0 +1,8 @@
+OUTFILE out.v
+wire a_E;
+
+STOMP E x
+assign e = p \\
+
+wire z;
+

@@ -1,0 +1,4 @@
+SWAP E e
+SWAP _ -
+SWAP MPT m
+SWAP GONE NULL

@@ -1,0 +1,1 @@
+SWAP GONE NULL

@@ -1,0 +1,12 @@
+module m;
+
+
+
+
+    assign e = p  
+    assign f = q;
+  
+
+endmodule
+
+

@@ -1,0 +1,3 @@
+OUTFILE top_BUILD_NUM.v
+wire t;
+CREATE sub/child.v

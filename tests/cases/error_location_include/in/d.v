@@ -1,0 +1,1 @@
+INCLUDE sub/inc.v

@@ -1,0 +1,3 @@
+OUTFILE a.v
+wire a;
+OUTFILE b.v

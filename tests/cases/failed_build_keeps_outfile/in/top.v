@@ -1,0 +1,12 @@
+OUTFILE out_BUILD_NUM.v
+wire a;
+IFDEF BIG
+wire b1;
+wire b2;
+wire b3;
+wire b4;
+wire b5;
+wire b6;
+wire b7;
+wire b8;
+ENDIF BIG

@@ -1,0 +1,2 @@
+wire a;
+wire EXPR(1/0);

@@ -1,0 +1,3 @@
+OUTFILE child_out.v
+module child;
+endmodule

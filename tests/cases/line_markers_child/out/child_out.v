@@ -1,0 +1,5 @@
+`line 2 "sub/CREATE.v" 0
+module child;
+endmodule
+
+

@@ -1,0 +1,5 @@
+IFDEF UNSET
+wire x;
+ENDIF UNSET
+module m;
+endmodule

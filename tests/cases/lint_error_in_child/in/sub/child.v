@@ -1,0 +1,2 @@
+OUTFILE child_out.v
+wire a; // ELSEWHERE idle

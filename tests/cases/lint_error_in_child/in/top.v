@@ -1,0 +1,3 @@
+OUTFILE top_out.v
+wire top;
+CREATE sub/child.v

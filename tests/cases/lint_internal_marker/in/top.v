@@ -1,0 +1,2 @@
+wire REMOVE_REMARK;
+wire remove_remark;

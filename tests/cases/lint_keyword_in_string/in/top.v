@@ -1,0 +1,2 @@
+(* keep = "TRUE" *) reg r;
+IF TRUE(2>1) wire t;

@@ -1,0 +1,3 @@
+initial $display("a\\b");
+assign s = a + \\
+  b;

@@ -1,0 +1,4 @@
+IFDEF FAST
+  assign x = ELSE;
+ELSE FAST
+ENDIF FAST

@@ -1,0 +1,2 @@
+assign y = x;;
+IFDEF A ;; wire a; ;; ENDIF A

@@ -1,0 +1,2 @@
+OUTFILE child_out.v
+wire b;

@@ -1,0 +1,4 @@
+OUTDIR sub
+OUTFILE top_out.v
+wire a;
+CREATE child.v

@@ -1,0 +1,2 @@
+OUTFILE o.v
+wire a;

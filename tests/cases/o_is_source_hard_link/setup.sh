@@ -1,0 +1,2 @@
+# The -o file is another name (a hard link) of the source.
+ln top.v h.v

@@ -1,0 +1,2 @@
+OUTFILE h.v
+wire X;
