@@ -204,11 +204,11 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
   if (settings.COMP) {
     // Every line of the existing file beyond the generated ones differs,
     // empty or not. The empty record after the file's final newline is no
-    // line of it: a file written from these lines compares equal.
+    // line of it: a file written from these lines compares equal. `k` is
+    // the place after the last compared line, markers counted.
     size_t end = existing.size();
     if (end > 0 && existing[end - 1].text.empty()) --end;
-    for (size_t k = lines.size() - skipped; k < end; ++k)
-      differences += compare_extra_line(existing[k]);
+    for (; k < end; ++k) differences += compare_extra_line(existing[k]);
   }
   if (!settings.COMP) emit(chunk);
   chunk.swap(output_buffer());
