@@ -14,10 +14,9 @@ inline constexpr std::uint64_t kMaxValueBits = 1'000'000;
 // Bytes of a line an inline form or a swap rewrites, and of a swap name or
 // value the cross-substitution of the swap table rewrites (350).
 inline constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024 * 1024;
-// Work of the swap table's cross-substitution, in bytes examined and
-// written (357): a floor, plus a multiple of what a table whose values do
-// not grow needs (each of its texts is examined about twice per entry); the
-// multiple leaves room for values that take in the values of others.
+// Work of the swap table's cross-substitution, in bytes written by its
+// steps (357): a floor, plus a multiple of the table's size per entry, which
+// leaves room for values that take in the values of others.
 inline constexpr std::uint64_t kSwapWorkFloor = std::uint64_t{32} * 1024 * 1024;
 inline constexpr std::uint64_t kSwapWorkPerEntryByte = 64;
 // Text made in one run by expansion and substitution (every generated or
@@ -48,6 +47,6 @@ inline constexpr std::uint64_t kInputLinePerLine = 1024;
 inline constexpr std::uint64_t kInputTotalFloor = std::uint64_t{256} * 1024 * 1024;
 inline constexpr std::uint64_t kInputTotalPerLine = 4096;
 // Lines of a file, loop expansions included, are bounded by the run's
-// options.MAX_LINES (default kDefaultMaxLines in driver/settings.h, 102).
+// MAX_LINES option (default kDefaultMaxLines in base/options.h, 102).
 
 }  // namespace korvex

@@ -14,6 +14,7 @@
 #include "base/errors.h"
 #include "base/options.h"
 #include "expr/concat.h"
+#include "expr/const_removal.h"
 #include "expr/evaluator.h"
 #include "expr/number_format.h"
 #include "text/paren.h"
@@ -43,6 +44,9 @@ void replace_form(Line& line, const std::string& keyword, std::size_t at, Conver
   if (text == line.text) linerr(Err::KEYWORD_NO_PAREN, line, keyword);
   line.text = std::move(text);
 }
+
+// Lines from this long on have their CONST forms taken apart in place.
+constexpr std::size_t kLongLine = 256;
 
 // The DUPL count; anything beyond kMaxLineBytes counts as kMaxLineBytes + 1,
 // which no item but the empty one can be repeated.
@@ -130,11 +134,19 @@ void insert_case(Lines& lines) {
 }
 
 void remove_const(Lines& lines) {
+  auto step = [](Line& line, std::size_t at) {
+    replace_form(line, "CONST", at, [](std::string arg) { return arg; });
+  };
   for (Line& line : lines) {
-    for (std::size_t at = line.text.find("CONST"); at != std::string::npos;
-         at = line.text.find("CONST")) {
-      replace_form(line, "CONST", at, [](std::string arg) { return arg; });
+    if (line.text.size() >= kLongLine) {
+      // Each form rewritten costs the whole text: forms nested deep in a long
+      // line are taken apart without it.
+      if (match(line.text, "CONST")) remove_const_forms(line, step);
+      continue;
     }
+    for (std::size_t at = line.text.find("CONST"); at != std::string::npos;
+         at = line.text.find("CONST"))
+      step(line, at);
   }
 }
 

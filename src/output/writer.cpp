@@ -204,7 +204,8 @@ int print_lines(int level, Lines& lines, const Defs& defines) {
   if (options.COMP) {
     // Every line of the existing file beyond the generated ones differs,
     // empty or not. The empty record after the file's final newline is no
-    // line of it: a file written from these lines compares equal.
+    // line of it: a file written from these lines compares equal. `k` is
+    // the place after the last compared line, markers counted.
     size_t end = existing.size();
     if (end > 0 && existing[end - 1].text.empty()) --end;
     for (size_t extra = k; extra < end; ++extra)
