@@ -73,10 +73,10 @@ Swaps cross_substituted(Swaps t) {
   for (size_t i = 0; i < t.size(); ++i)
     for (size_t j = 0; j < t.size(); ++j) {
       if (i == j) continue;
-      if (strcmp(t[i].name, t[j].name)) swap_str(t[i].name, t[j]);
-      if (strcmp(t[j].name, t[i].name)) swap_str(t[j].name, t[i]);
-      if (strcmp(t[i].value, t[j].name)) swap_str(t[i].value, t[j]);
-      if (strcmp(t[j].value, t[i].name)) swap_str(t[j].value, t[i]);
+      if (either_contains(t[i].name, t[j].name)) swap_str(t[i].name, t[j]);
+      if (either_contains(t[j].name, t[i].name)) swap_str(t[j].name, t[i]);
+      if (either_contains(t[i].value, t[j].name)) swap_str(t[i].value, t[j]);
+      if (either_contains(t[j].value, t[i].name)) swap_str(t[j].value, t[i]);
     }
   std::erase_if(t, [](const Swap& s) { return s.name.empty(); });
   return t;
@@ -150,7 +150,7 @@ TEST_F(TableIndexTest, LargeTablesSubstituteAsTheirEntriesInOrder) {
       "x = WW + DATA_W + W;",      "CONST(W) W CONST(WW)",       "SWAP W 8",
       "REG_7_ADDR_OF_BLOCK REG_70_ADDR_OF_BLOCK", "A_1 and A", "nothing here"};
   Lines lines = lines_of(texts);
-  insert_swaps(lines, table, 1);
+  insert_swaps(lines, table, Scope::kAll);
   for (size_t i = 0; i < texts.size(); ++i) {
     std::string want = texts[i];
     for (const Swap& s : table)
@@ -180,7 +180,7 @@ TEST_F(TableIndexTest, DefineAndLoopLookupsFollowTheTableOrder) {
       int near = -1;
       size_t best = 1000000;
       for (size_t k = 0; k < loops.size(); ++k) {
-        if (!strcmp(loops[k].name, name)) continue;
+        if (!either_contains(loops[k].name, name)) continue;
         const size_t d = loops[k].name.size() > name.size() ? loops[k].name.size() - name.size()
                                                            : name.size() - loops[k].name.size();
         if (d < best) {
