@@ -25,7 +25,6 @@
 #include <vector>
 
 #include "driver/entry.h"
-#include "driver/settings.h"
 #include "fuzz_input.h"
 #include "text/line.h"
 
@@ -103,9 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (err_fd < 0 || dup2(err_fd, STDERR_FILENO) < 0) std::abort();
   close(err_fd);
 
-  korvex::reset_settings();
   const int status = korvex::run_korvex(static_cast<int>(argv.size()) - 1, argv.data());
-  korvex::reset_settings();
   korvex::FileName::forget_paths();  // no line of the run is left
 
   std::fflush(stderr);

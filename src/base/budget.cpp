@@ -4,25 +4,24 @@
 
 #include "base/errors.h"
 #include "base/limits.h"
-#include "base/options.h"
 #include "base/run_state.h"
 
 namespace korvex {
 
-void charge_text(const Line& line, std::uint64_t bytes) {
+void charge_text(RunContext& run, const Line& line, std::uint64_t bytes) {
   const std::uint64_t per_lines =
-      kGeneratedTextPerLine * static_cast<std::uint64_t>(std::max(options.MAX_LINES, 0));
+      kGeneratedTextPerLine * static_cast<std::uint64_t>(std::max(run.options.MAX_LINES, 0));
   const std::uint64_t limit = std::max(kGeneratedTextFloor, per_lines);
-  run_state.generated_bytes += bytes;
-  if (run_state.generated_bytes > limit) linerr(Err::GENERATED_TEXT, line, limit);
+  run.state.generated_bytes += bytes;
+  if (run.state.generated_bytes > limit) linerr(Err::GENERATED_TEXT, line, limit);
 }
 
-void charge_arith(const Line& line, std::uint64_t units) {
+void charge_arith(RunContext& run, const Line& line, std::uint64_t units) {
   // Saturates instead of wrapping: a single charge may be huge.
-  run_state.arith_work = units > kMaxArithWork ? kMaxArithWork + 1
-                                              : std::min(run_state.arith_work + units,
-                                                         kMaxArithWork + 1);
-  if (run_state.arith_work > kMaxArithWork) linerr(Err::ARITHMETIC_WORK, line, kMaxArithWork);
+  run.state.arith_work = units > kMaxArithWork
+                             ? kMaxArithWork + 1
+                             : std::min(run.state.arith_work + units, kMaxArithWork + 1);
+  if (run.state.arith_work > kMaxArithWork) linerr(Err::ARITHMETIC_WORK, line, kMaxArithWork);
 }
 
 }  // namespace korvex

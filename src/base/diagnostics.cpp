@@ -5,8 +5,6 @@
 #include <cstdio>
 
 #include "base/file_names.h"
-#include "base/options.h"
-#include "base/run_state.h"
 
 namespace korvex {
 
@@ -25,35 +23,35 @@ bool stdout_closed() { return pipe_closed; }
 
 void print_msg(const std::string& text) { write_stdout("\n" + text); }
 
-std::string create_chain_line(int index) {
-  const Line& l = run_state.create_tree[index];
+std::string create_chain_line(const RunState& state, int index) {
+  const Line& l = state.create_tree[index];
   return "Create " + l.text + " in " + l.file.str() + ": line " + std::to_string(l.num) + "\n";
 }
 
-std::string create_chain_block() {
-  if (run_state.create_index == 0) return "\n";
+std::string create_chain_block(const RunState& state) {
+  if (state.create_index == 0) return "\n";
   std::string s = "\nError in child file: \n";
-  for (int i = 0; i < run_state.create_index; ++i) s += create_chain_line(i);
+  for (int i = 0; i < state.create_index; ++i) s += create_chain_line(state, i);
   return s + "\n";
 }
 
-std::string get_linerr_str(const Line& line, const std::string& text) {
-  return create_chain_block() + "File " + extract_name(line.file) + ": line " + std::to_string(line.num) +
-         ": " + shown_text(line) + "\n" + text + "\n";
+std::string line_error_body(const Line& line, const std::string& text) {
+  return "File " + extract_name(line.file) + ": line " + std::to_string(line.num) + ": " +
+         shown_text(line) + "\n" + text + "\n";
 }
 
-void trace(const std::string& text) {
-  if (!options.DEBUG || !run_state.debugfile.is_open()) return;
-  run_state.debugfile << text << '\n';
+void trace(RunContext& run, const std::string& text) {
+  if (!run.options.DEBUG || !run.state.debugfile.is_open()) return;
+  run.state.debugfile << text << '\n';
 }
 
-void print_debug(const Lines& lines, const std::string& title) {
-  if (!options.DEBUG) return;
-  trace("---------- print debug start ---------- " + title);
+void print_debug(RunContext& run, const Lines& lines, const std::string& title) {
+  if (!run.options.DEBUG) return;
+  trace(run, "---------- print debug start ---------- " + title);
   static const std::string kNothing;
-  for (const Line& l : lines) trace(writes_empty(l.text) ? kNothing : l.text);
-  trace("---------- print debug end ---------- " + title);
-  trace("");
+  for (const Line& l : lines) trace(run, writes_empty(l.text) ? kNothing : l.text);
+  trace(run, "---------- print debug end ---------- " + title);
+  trace(run, "");
 }
 
 }  // namespace korvex

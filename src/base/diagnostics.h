@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/line_record.h"
+#include "base/run_state.h"
 
 namespace korvex {
 
@@ -22,19 +23,20 @@ void flush_stdout();
 // True once a write to standard output has met a closed pipe (EPIPE).
 bool stdout_closed();
 
-// The CREATE-chain block of an error message, and one line of it.
-std::string create_chain_block();
-std::string create_chain_line(int index);
+// The CREATE-chain block of an error message raised in the chain `state`
+// holds now, and one line of it.
+std::string create_chain_block(const RunState& state);
+std::string create_chain_line(const RunState& state, int index);
 
-// Location and text of a line error: "File <name>: line <n>: <text>\n<msg>\n",
-// preceded by the CREATE-chain block.
-std::string get_linerr_str(const Line& line, const std::string& text);
+// Location and text of a line error without its chain block:
+// "File <name>: line <n>: <text>\n<msg>\n".
+std::string line_error_body(const Line& line, const std::string& text);
 
 // Writes `text` and a line break to the trace when -debug is on.
-void trace(const std::string& text);
+void trace(RunContext& run, const std::string& text);
 
 // Dumps a line array to the trace when -debug is on; an empty line, or one
 // that is the name of an empty line, shows as an empty trace line.
-void print_debug(const Lines& lines, const std::string& title);
+void print_debug(RunContext& run, const Lines& lines, const std::string& title);
 
 }  // namespace korvex

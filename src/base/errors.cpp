@@ -5,7 +5,6 @@
 #include "base/diagnostics.h"
 #include "base/file_names.h"
 #include "base/line_record.h"
-#include "base/run_state.h"
 
 namespace korvex {
 namespace {
@@ -40,18 +39,26 @@ std::string error_text(Err e, const std::vector<std::string>& args) {
 
 void generr_str(int code, const std::string& text) {
   const int number = 100 + code;
-  throw KorvexError(number,
-                    "Korvex General error " + std::to_string(number) + "\n" + create_chain_block() + text +
-                        "\n",
-                    text, "", 0, run_state.error_build);
+  throw KorvexError(number, "Korvex General error " + std::to_string(number) + "\n", text + "\n",
+                    text);
 }
 
 void linerr_str(int code, const Line& line, const std::string& text) {
   const int number = 300 + code;
-  throw KorvexError(number,
-                    "Korvex Line error " + std::to_string(number) + "\n" +
-                        get_linerr_str(line, text),
-                    text, line.file, line.num, run_state.error_build);
+  throw KorvexError(number, "Korvex Line error " + std::to_string(number) + "\n",
+                    line_error_body(line, text), text, line.file, line.num);
+}
+
+void KorvexError::frame(const std::string& chain_block) {
+  if (framed_) return;
+  framed_ = true;
+  message = title_ + chain_block + body_;
+}
+
+void KorvexError::name_build(int b) {
+  if (build_named_) return;
+  build_named_ = true;
+  build = b;
 }
 
 std::string error_location(const KorvexError& e) {

@@ -39,18 +39,29 @@ std::string error_text(Err e, const std::vector<std::string>& args);
 
 // The one exception type of Korvex: the error's number and its whole message,
 // exactly as print_msg() is to print it.
+//
+// The message names the CREATE chain and the build the error was raised in.
+// The code that raises it knows neither: the levels it unwinds through name
+// them, the innermost first (frame() and name_build() keep what an inner
+// level named).
 class KorvexError : public std::exception {
  public:
-  KorvexError(int number, std::string message, std::string text = "", std::string file = "",
-              int line = 0, int build = -1)
+  // `title` ends with a line break; the chain block of an error raised
+  // outside every CREATE level is an empty line.
+  KorvexError(int number, std::string title, std::string body, std::string text = "",
+              std::string file = "", int line = 0)
       : number(number),
-        message(std::move(message)),
+        message(title + "\n" + body),
         text(std::move(text)),
         file(std::move(file)),
         line(line),
-        build(build) {}
+        title_(std::move(title)),
+        body_(std::move(body)) {}
   const char* what() const noexcept override { return message.c_str(); }
-
+  // `chain_block` (from create_chain_block()) goes between the title and the
+  // location, unless an inner level has named its chain already.
+  void frame(const std::string& chain_block);
+  void name_build(int b);
   int number;
   std::string message;
   // The message without its frame, and for a line error the line it names
@@ -58,7 +69,13 @@ class KorvexError : public std::exception {
   std::string text;
   std::string file;
   int line;
-  int build;  // the build being processed when its file has several, else -1
+  int build = -1;  // the build being processed when its file has several, else -1
+
+ private:
+  std::string title_;
+  std::string body_;
+  bool framed_ = false;
+  bool build_named_ = false;
 };
 
 // "FILE:LINE: error NNN: text" (or "korvex: error NNN: text" for an error

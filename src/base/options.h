@@ -54,7 +54,4 @@ struct Options {
   bool leave_to_exit = false;
 };
 
-// The one instance, until every pass takes it as a parameter.
-extern Options options;
-
 }  // namespace korvex

@@ -1,11 +1,15 @@
 // What a run accumulates while it goes: the trace file, the work its budgets
-// count, and the CREATE chain and build that error messages name.
+// count, and the CREATE chain that error messages name.
 #pragma once
 
 #include <cstdint>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "base/line_record.h"
+#include "base/options.h"
+#include "base/run_inputs.h"
 
 namespace korvex {
 
@@ -16,18 +20,22 @@ struct RunState {
   // The CREATE chain: one entry per nesting level being processed.
   Lines create_tree;
   int create_index = 0;
-  // The build being processed when its file has several builds (or is the
-  // child of one that has), else -1: error locations name it.
-  int error_build = -1;
+  // The source of every file being created, outermost first, as real paths:
+  // a file that creates one of them again would recurse without end.
+  std::vector<std::string> source_chain;
 
   // Work done so far in the run, held to the budgets of base/budget.h.
   std::uint64_t generated_bytes = 0;
   std::uint64_t arith_work = 0;
-  // Bytes of input read in the run, each file once (text/input_files.h).
-  std::uint64_t input_bytes = 0;
+  RunInputs inputs;
 };
 
-// The one instance, until every pass takes it as a parameter.
-extern RunState run_state;
+// What a pass reads and writes of its run besides its own lines and tables:
+// the options, read only, and the run state. The entry point makes one per
+// run; nothing of it outlives the run.
+struct RunContext {
+  const Options& options;
+  RunState& state;
+};
 
 }  // namespace korvex

@@ -8,13 +8,12 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "defines/conditional_blocks.h"
 #include "text/strings.h"
 
 namespace korvex {
 
-void set_builds(Lines& lines) {
+void set_builds(RunContext& run, Lines& lines) {
   int n = 0;
   int open = -1;  // index of the line that opened the current block
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -31,16 +30,16 @@ void set_builds(Lines& lines) {
     }
   }
   if (open >= 0) linerr(Err::BUILD_NO_ENDBUILD, lines[open]);
-  if (options.VERBOSE) {
-    trace("Set builds:");
-    print_debug(lines, "set_builds");
+  if (run.options.VERBOSE) {
+    trace(run, "Set builds:");
+    print_debug(run, lines, "set_builds");
   }
 }
 
-void remove_builds(Lines& lines, int build) {
+void remove_builds(RunContext& run, Lines& lines, int build) {
   Defs table;
   table.push_back(Def{"BUILD" + std::to_string(build), false, false, true});
-  insert_defs(lines, table, Scope::kAll, Blocks::kBuildOnly);
+  insert_defs(run, lines, table, Scope::kAll, Blocks::kBuildOnly);
 }
 
 }  // namespace korvex

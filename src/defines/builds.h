@@ -5,7 +5,7 @@
 
 namespace korvex {
 
-void set_builds(Lines& lines);
-void remove_builds(Lines& lines, int build);
+void set_builds(RunContext& run, Lines& lines);
+void remove_builds(RunContext& run, Lines& lines, int build);
 
 }  // namespace korvex

@@ -14,7 +14,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "defines/define_table.h"
 #include "expr/concat.h"
 #include "text/strings.h"
@@ -24,7 +23,7 @@ namespace {
 
 constexpr const char* kRemoveDef = "REMOVE_DEF";
 
-bool tracing() { return options.VERBOSE && options.DEBUG; }
+bool tracing(const RunContext& run) { return run.options.VERBOSE && run.options.DEBUG; }
 
 // The word after `keyword` (which ends in a blank), runs of blanks counted as one.
 std::string word_after(const std::string& text, const char* keyword) {
@@ -43,16 +42,16 @@ struct OpenBlock {
 
 // `known` is the block's name when the caller has looked it up already and
 // found it defined.
-OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removing, int all,
-                     bool build_only, const std::string* known = nullptr) {
+OpenBlock open_block(RunContext& run, int a0, const Lines& lines, const Defs& table, bool removing,
+                     int all, bool build_only, const std::string* known = nullptr) {
   OpenBlock b;
   b.a0 = a0;
   b.text = lines[a0].text;
   b.name = known ? *known : word_after(b.text, "IFDEF ");
   b.removing = removing;
-  if (tracing()) {
-    trace("");
-    trace("Starting def " + b.name);
+  if (tracing(run)) {
+    trace(run, "");
+    trace(run, "Starting def " + b.name);
   }
   // The build selection resolves only BUILD blocks: another block met in a
   // kept build is left whole for the define pass (one in a dropped build
@@ -62,16 +61,16 @@ OpenBlock open_block(int a0, const Lines& lines, const Defs& table, bool removin
     b.skip = true;
     return b;
   }
-  b.active = removing ? false : known || get_def_index(lines[a0], b.name, table) >= 0;
+  b.active = removing ? false : known || get_def_index(run, lines[a0], b.name, table) >= 0;
   b.skip = !removing && !b.active && all == 0;
   return b;
 }
 
 // Resolves the block whose IFDEF is at a0; returns the index of its ENDIF.
-int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int all,
+int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool removing, int all,
                   bool build_only, const std::string* known = nullptr) {
   std::vector<OpenBlock> open;
-  open.push_back(open_block(a0, lines, table, removing, all, build_only, known));
+  open.push_back(open_block(run, a0, lines, table, removing, all, build_only, known));
   int a = a0;
   if (!open.back().skip) {
     lines[a0].text = kRemoveDef;
@@ -102,11 +101,11 @@ int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int al
     } else if (match(text, "ENDIF ")) {
       if (word_after(text, "ENDIF ") != b.name) linerr(Err::ENDIF_MISMATCH, lines[a], b.a0);
       lines[a].text = kRemoveDef;
-      if (options.VERBOSE) print_debug(lines, "mark_defs");
+      if (run.options.VERBOSE) print_debug(run, lines, "mark_defs");
       closed = a;
     } else if (match(text, "IFDEF ")) {
       const bool drop = !b.active;
-      open.push_back(open_block(a, lines, table, drop, all, build_only));
+      open.push_back(open_block(run, a, lines, table, drop, all, build_only));
       if (open.back().skip) continue;  // a skipped block is scanned from its IFDEF line
       lines[a].text = kRemoveDef;
     } else if (!b.active) {
@@ -121,12 +120,12 @@ int resolve_block(int a0, Lines& lines, const Defs& table, bool removing, int al
 }
 
 // Replaces every DVAL form of the line by 1 (its name is defined) or 0.
-void replace_dvals(Line& line, const Defs& table) {
+void replace_dvals(RunContext& run, Line& line, const Defs& table) {
   while (match(line.text, "DVAL(")) {
     std::string whole, item, sep;
     get_concat(line, "DVAL", whole, item, sep);
     const std::string before = line.text;
-    find_and_replace(line.text, whole, get_def_index(line, item, table) >= 0 ? "1" : "0", 0);
+    find_and_replace(line.text, whole, get_def_index(run, line, item, table) >= 0 ? "1" : "0", 0);
     // A "DVAL" before the first form that is not one itself (DVALX(..) DVAL(..))
     // names a form that is not in the text: nothing more can be replaced.
     if (line.text == before) break;
@@ -135,16 +134,16 @@ void replace_dvals(Line& line, const Defs& table) {
 
 }  // namespace
 
-int mark_defs(int a0, Lines& lines, const Defs& table, bool removing, int all) {
-  return resolve_block(a0, lines, table, removing, all, false);
+int mark_defs(RunContext& run, int a0, Lines& lines, const Defs& table, bool removing, int all) {
+  return resolve_block(run, a0, lines, table, removing, all, false);
 }
 
-void insert_defs(Lines& lines, const Defs& table, Scope scope, Blocks blocks) {
+void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, Blocks blocks) {
   const int all = scope == Scope::kAll ? 1 : 0;
   const bool build_only = blocks == Blocks::kBuildOnly;
-  if (tracing()) {
-    trace("");
-    trace("Starting def ");
+  if (tracing(run)) {
+    trace(run, "");
+    trace(run, "Starting def ");
   }
   // A resolved block leaves its kept lines in place and marks the others, so
   // the walk goes on with the line after the IFDEF: the kept lines get their
@@ -160,29 +159,29 @@ void insert_defs(Lines& lines, const Defs& table, Scope scope, Blocks blocks) {
         const int at = static_cast<int>(i);
         const bool considered = !build_only || match(name, "BUILD");
         if (considered && all) {
-          resolve_block(at, lines, table, false, all, build_only);
-        } else if (considered && get_def_index(line, name, table) >= 0) {
+          resolve_block(run, at, lines, table, false, all, build_only);
+        } else if (considered && get_def_index(run, line, name, table) >= 0) {
           // A TRUE(...) condition is decided again, as every lookup decides it.
           const bool decided = !match(name, "TRUE(");
-          resolve_block(at, lines, table, false, all, build_only, decided ? &name : nullptr);
+          resolve_block(run, at, lines, table, false, all, build_only, decided ? &name : nullptr);
         }
       } else if (match(line.text, "DVAL(")) {
-        replace_dvals(line, table);
+        replace_dvals(run, line, table);
       }
     }
   }
-  remove_lines(lines, kRemoveDef);
-  if (options.VERBOSE) print_debug(lines, "insert_defs");
+  remove_lines(run, lines, kRemoveDef);
+  if (run.options.VERBOSE) print_debug(run, lines, "insert_defs");
 }
 
-void remove_ifdef_true(Lines& lines, Lines& aside) {
+void remove_ifdef_true(RunContext& run, Lines& lines, Lines& aside) {
   aside.clear();
   int depth = 0;
   for (Line& line : lines) {
     if (!(match(line.text, "IF") && match(line.text, "TRUE")) && depth <= 0) continue;
     Line kept;
     copy_line(line, kept, 1);
-    push_line(aside, std::move(kept));
+    push_line(run.options, aside, std::move(kept));
     const std::string was = line.text;
     line.text = "IFDEFTRUE";
     if (match(was, "IFDEF"))
@@ -190,7 +189,7 @@ void remove_ifdef_true(Lines& lines, Lines& aside) {
     else if (match(was, "ENDIF"))
       --depth;
   }
-  remove_lines(lines, "IFDEFTRUE");
+  remove_lines(run, lines, "IFDEFTRUE");
 }
 
 }  // namespace korvex

@@ -10,8 +10,8 @@ namespace korvex {
 // (the build selection of the definition file).
 enum class Blocks { kEvery, kBuildOnly };
 
-void insert_defs(Lines& lines, const Defs& table, Scope scope, Blocks blocks);
-int mark_defs(int a0, Lines& lines, const Defs& table, bool removing, int all);
-void remove_ifdef_true(Lines& lines, Lines& aside);
+void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, Blocks blocks);
+int mark_defs(RunContext& run, int a0, Lines& lines, const Defs& table, bool removing, int all);
+void remove_ifdef_true(RunContext& run, Lines& lines, Lines& aside);
 
 }  // namespace korvex

@@ -13,28 +13,28 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "expr/conditions.h"
 #include "text/strings.h"
 
 namespace korvex {
 namespace {
 
-void trace_defs(const Defs& table) {
-  if (!options.DEBUG) return;
-  trace("Total of " + std::to_string(table.size()) + " defs: ");
+void trace_defs(RunContext& run, const Defs& table) {
+  if (!run.options.DEBUG) return;
+  trace(run, "Total of " + std::to_string(table.size()) + " defs: ");
   for (size_t i = 0; i < table.size(); ++i) {
     const std::string idx = std::to_string(i);
-    trace((table[i].global ? "Def (global) " : "Def ") + idx + ": " + table[i].name);
+    trace(run, (table[i].global ? "Def (global) " : "Def ") + idx + ": " + table[i].name);
   }
-  trace("");
+  trace(run, "");
 }
 
 // The key a name is looked up by: a TRUE(...) form is decided first (into
 // `decided`); any other name is its own key.
-const std::string& lookup_key(const Line& line, const std::string& name, std::string& decided) {
+const std::string& lookup_key(RunContext& run, const Line& line, const std::string& name,
+                              std::string& decided) {
   if (!match(name, "TRUE(")) return name;
-  decided = get_true(line, name, "TRUE");
+  decided = get_true(run, line, name, "TRUE");
   return decided;
 }
 
@@ -71,7 +71,7 @@ class Building {
 
 }  // namespace
 
-int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
+int set_defs(RunContext& run, const Lines& lines, Defs& table, const Defs& cmd_defs) {
   table.clear();
   Building build(table);
   for (const Def& c : cmd_defs) {
@@ -82,31 +82,31 @@ int set_defs(const Lines& lines, Defs& table, const Defs& cmd_defs) {
   }
   build.add(Def{"TRUE", false, false, true});
 
-  const size_t cap = options.MAX_DEFS > 0 ? static_cast<size_t>(options.MAX_DEFS) : 0;
+  const size_t cap = run.options.MAX_DEFS > 0 ? static_cast<size_t>(run.options.MAX_DEFS) : 0;
   std::string decided;
   for (const Line& line : lines) {
     if (match(line.text, "DEFINE")) {
       const std::string name = get_split(line.text, 1);
-      const int at = build.find(lookup_key(line, name, decided));
+      const int at = build.find(lookup_key(run, line, name, decided));
       if (at < 0) {
         build.add(Def{name, match(line.text, "DEFINE.GLOBAL"), false, true});
-        if (table.size() >= cap) generr(Err::DEFINE_TABLE_FULL, options.MAX_DEFS);
+        if (table.size() >= cap) generr(Err::DEFINE_TABLE_FULL, run.options.MAX_DEFS);
       } else if (!table[at].locked) {
         table[at].defined = true;
       }
     }
     if (match(line.text, "UNDEF")) {
-      const int at = build.find(lookup_key(line, get_split(line.text, 1), decided));
+      const int at = build.find(lookup_key(run, line, get_split(line.text, 1), decided));
       if (at >= 0 && !table[at].locked) table[at].defined = false;
     }
   }
-  trace_defs(table);
+  trace_defs(run, table);
   return static_cast<int>(table.size());
 }
 
-int get_def_index(const Line& line, const std::string& name, const Defs& table) {
+int get_def_index(RunContext& run, const Line& line, const std::string& name, const Defs& table) {
   std::string decided;
-  const std::string& key = lookup_key(line, name, decided);
+  const std::string& key = lookup_key(run, line, name, decided);
   // An entry without a name (a DEFINE whose name word is missing) never
   // matches and does not end the table.
   if (key.empty()) return -1;

@@ -8,21 +8,18 @@
 #include <climits>
 #include <cstdlib>
 
+#include "base/diagnostics.h"
 #include "base/errors.h"
 #include "base/limits.h"
-#include "base/options.h"
 #include "base/run_state.h"
 #include "driver/pipeline.h"
-#include "driver/settings.h"
-#include "text/paren.h"
 #include "output/depfile.h"
+#include "text/paren.h"
 #include "text/paths.h"
 #include "text/strings.h"
 
 namespace korvex {
 namespace {
-
-std::vector<std::string> source_chain;
 
 std::string canonical(const std::string& name) {
   std::string trimmed = name;
@@ -34,19 +31,22 @@ std::string canonical(const std::string& name) {
 // One level of the CREATE chain used in error messages.
 class TreeLevel {
  public:
-  TreeLevel(const Line& create, const std::string& child) {
-    if (run_state.create_index >= kMaxCreateDepth)
+  TreeLevel(RunState& state, const Line& create, const std::string& child) : state_(state) {
+    if (state_.create_index >= kMaxCreateDepth)
       linerr(Err::CREATE_TOO_DEEP, create, kMaxCreateDepth);
-    if (run_state.create_tree.size() <= static_cast<size_t>(run_state.create_index))
-      run_state.create_tree.resize(static_cast<size_t>(run_state.create_index) + 1);
-    Line& entry = run_state.create_tree[static_cast<size_t>(run_state.create_index)];
+    if (state_.create_tree.size() <= static_cast<size_t>(state_.create_index))
+      state_.create_tree.resize(static_cast<size_t>(state_.create_index) + 1);
+    Line& entry = state_.create_tree[static_cast<size_t>(state_.create_index)];
     entry = create;
     entry.text = child;
-    ++run_state.create_index;
+    ++state_.create_index;
   }
-  ~TreeLevel() { --run_state.create_index; }
+  ~TreeLevel() { --state_.create_index; }
   TreeLevel(const TreeLevel&) = delete;
   TreeLevel& operator=(const TreeLevel&) = delete;
+
+ private:
+  RunState& state_;
 };
 
 Line statement(const Line& create, std::string text) {
@@ -70,27 +70,30 @@ void create_names(const Line& line, std::string& child_src, std::string& child_d
 
 // Where insert_create will look for `name`, without reporting a missing
 // file. A name with a control character is left to insert_create to report.
-std::string quietly_located(const Line& line, const std::string& name) {
-  for (const std::string& d : options.incdirs)
-    if (file_exists(line, d + name, 0, 1)) return d + name;
+std::string quietly_located(RunContext& run, const Line& line, const std::string& name) {
+  for (const std::string& d : run.options.incdirs)
+    if (file_exists(run, line, d + name, true)) return d + name;
   return name;
 }
 
 }  // namespace
 
-void note_create_inputs(const Lines& lines) {
+void note_create_inputs(RunContext& run, const Lines& lines) {
   std::string child_src, child_def, defcmds;
   for (const Line& line : lines) {
     if (!match(line.text, "CREATE")) continue;
     create_names(line, child_src, child_def, defcmds);
     for (const std::string* name : {&child_src, &child_def})
       if (!name->empty() && !holds_control_char(*name))
-        note_file_to_read(quietly_located(line, *name));
+        note_file_to_read(run.state.inputs, quietly_located(run, line, *name));
   }
 }
 
-SourceChain::SourceChain(const std::string& source) { source_chain.push_back(canonical(source)); }
-SourceChain::~SourceChain() { source_chain.pop_back(); }
+SourceChain::SourceChain(RunState& state, const std::string& source) : state_(state) {
+  state_.source_chain.push_back(canonical(source));
+}
+
+SourceChain::~SourceChain() { state_.source_chain.pop_back(); }
 
 Lines forwarded_lines(const Line& create, const Swaps& swaps, const Defs& defs,
                       const Loops& loops, const std::string& defcmds) {
@@ -118,33 +121,43 @@ Lines forwarded_lines(const Line& create, const Swaps& swaps, const Defs& defs,
   return out;
 }
 
-int insert_create(const std::string& flags, int level, const std::string& source, Lines& lines,
-                  const Defs& cmd_defs, const Swaps& swaps, const Defs& defs, const Loops& loops,
-                  int build) {
+int insert_create(RunContext& run, OutputState& output, const std::string& flags, int level,
+                  const std::string& source, Lines& lines, const Defs& cmd_defs, const Swaps& swaps,
+                  const Defs& defs, const Loops& loops, int build, bool builds_named) {
   int result = 0;
   for (const Line& line : lines) {
     if (!match(line.text, "CREATE")) continue;
     std::string child_src, child_def, rest;
     create_names(line, child_src, child_def, rest);
 
-    TreeLevel tree(line, child_src);
-    child_src = find_path(line, child_src) + child_src;
-    if (!child_def.empty()) child_def = find_path(line, child_def) + child_def;
+    TreeLevel tree(run.state, line, child_src);
+    // An error raised under this statement names the chain of CREATE
+    // statements down to it; a deeper level has named its own already.
+    try {
+      child_src = find_path(run, line, child_src) + child_src;
+      if (!child_def.empty()) child_def = find_path(run, line, child_def) + child_def;
 
-    Lines forwarded = forwarded_lines(line, swaps, defs, loops, rest);
-    if (forwarded.size() > static_cast<size_t>(options.MAX_DEFS) - 1)
-      generr(Err::FORWARDED_FULL, extract_name(child_src), options.MAX_DEFS - 1);
+      Lines forwarded = forwarded_lines(line, swaps, defs, loops, rest);
+      if (forwarded.size() > static_cast<size_t>(run.options.MAX_DEFS) - 1)
+        generr(Err::FORWARDED_FULL, extract_name(child_src), run.options.MAX_DEFS - 1);
 
-    const std::string key = canonical(child_src);
-    for (size_t i = 0; i < source_chain.size(); ++i) {
-      if (source_chain[i] != key) continue;
-      std::string chain;
-      for (size_t j = i; j < source_chain.size(); ++j) chain += extract_name(source_chain[j]) + " -> ";
-      linerr(Err::CREATE_CYCLE, line, extract_name(child_src), chain + extract_name(key));
+      const std::string key = canonical(child_src);
+      const std::vector<std::string>& source_chain = run.state.source_chain;
+      for (size_t i = 0; i < source_chain.size(); ++i) {
+        if (source_chain[i] != key) continue;
+        std::string chain;
+        for (size_t j = i; j < source_chain.size(); ++j)
+          chain += extract_name(source_chain[j]) + " -> ";
+        linerr(Err::CREATE_CYCLE, line, extract_name(child_src), chain + extract_name(key));
+      }
+      result += create(run, output, flags, level + 1, source, child_src, child_def, cmd_defs,
+                       forwarded, build, builds_named);
+    } catch (KorvexError& e) {
+      e.frame(create_chain_block(run.state));
+      throw;
     }
-    result += create(flags, level + 1, source, child_src, child_def, cmd_defs, forwarded, build);
   }
-  remove_lines(lines, "CREATE");
+  remove_lines(run, lines, "CREATE");
   return result;
 }
 

@@ -15,7 +15,6 @@
 #include "base/errors.h"
 #include "base/options.h"
 #include "base/run_state.h"
-#include "driver/settings.h"
 #include "output/depfile.h"
 #include "output/output_state.h"
 #include "text/paths.h"
@@ -23,8 +22,7 @@
 
 namespace korvex {
 
-
-std::string get_help() {
+std::string get_help(const Options& options) {
   std::string h;
   h += "Usage:  \n";
   h += "korvex.exe";
@@ -52,26 +50,47 @@ std::string get_help() {
   return h;
 }
 
-void print_help() { print_msg(get_version() + "\n" + get_help()); }
+void print_help(const Options& options) { print_msg(get_version() + "\n" + get_help(options)); }
 
-void open_debug() {
+namespace {
+
+// The command line being read into the options, the run state (the trace)
+// and the output state (the -o file, the compare report).
+class FlagReader {
+ public:
+  FlagReader(Options& options, RunState& state, OutputState& output)
+      : options(options), state(state), output(output), run{options, state} {}
+
+  std::optional<std::string> read(int argc, const char* const* argv, std::string& source,
+                                  std::string& definition, Defs& cmd_defs);
+
+ private:
+  void open_debug();
+  void open_deferred_debug(const std::string& source, const std::string& definition, bool quiet);
+  std::string locate(std::string& name);
+
+  Options& options;
+  RunState& state;
+  OutputState& output;
+  RunContext run;
+};
+
+void FlagReader::open_debug() {
   options.DEBUG = true;
-  if (run_state.debug_deferred) return;
+  if (state.debug_deferred) return;
   // A trace that is there already may be a file of the run by another name:
   // it is emptied once the run's files are named, after the walk.
   std::error_code ec;
-  if (!run_state.debugfile.is_open() && std::filesystem::exists(kDebugFileName, ec)) {
-    run_state.debug_deferred = true;
+  if (!state.debugfile.is_open() && std::filesystem::exists(kDebugFileName, ec)) {
+    state.debug_deferred = true;
     return;
   }
   // A second -debug starts the trace again; opening the open stream would
   // fail it and lose the rest of the trace.
-  if (run_state.debugfile.is_open()) run_state.debugfile.close();
-  run_state.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
-  trace(get_version());
+  if (state.debugfile.is_open()) state.debugfile.close();
+  state.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+  trace(run, get_version());
 }
-
-namespace {
 
 bool names_file(const std::string& own, const std::string& source, const std::string& definition) {
   return (!source.empty() && same_file(own, source)) ||
@@ -81,15 +100,16 @@ bool names_file(const std::string& own, const std::string& source, const std::st
 // Empties the existing trace unless it is the source or definition file:
 // error 122, or with `quiet` (the run ends with another error, or the help)
 // it is left as it is.
-void open_deferred_debug(const std::string& source, const std::string& definition, bool quiet) {
-  if (!run_state.debug_deferred) return;
-  run_state.debug_deferred = false;
+void FlagReader::open_deferred_debug(const std::string& source, const std::string& definition,
+                                     bool quiet) {
+  if (!state.debug_deferred) return;
+  state.debug_deferred = false;
   if (names_file(kDebugFileName, source, definition)) {
     if (quiet) return;
     generr(Err::OUTPUT_IS_INPUT, kDebugFileName);
   }
-  run_state.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
-  trace(get_version());
+  state.debugfile.open(kDebugFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+  trace(run, get_version());
 }
 
 // A capacity given on the command line: digits only (an empty value passes
@@ -107,19 +127,17 @@ int capacity_value(const std::string& v, Err not_numeric, Err range) {
 
 // Locates a file named on the command line in the include directories and
 // returns its directory part.
-std::string locate(std::string& name) {
+std::string FlagReader::locate(std::string& name) {
   const Line none;
-  name = find_path(none, name) + name;
+  name = find_path(run, none, name) + name;
   const std::string dir = extract_path(name);
-  file_exists(none, name, 0, 0);
+  file_exists(run, none, name, false);
   if (!dir.empty()) options.incdirs.push_back(dir);
   return dir;
 }
 
-}  // namespace
-
-std::optional<std::string> parse_flags(int argc, const char* const* argv, std::string& source,
-                                       std::string& definition, Defs& cmd_defs) {
+std::optional<std::string> FlagReader::read(int argc, const char* const* argv, std::string& source,
+                                            std::string& definition, Defs& cmd_defs) {
   options.incdirs.push_back(get_path());
   std::string flags;
   for (int i = 1; i < argc; ++i) flags += std::string(argv[i]) + " ";
@@ -134,10 +152,11 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
   // A run that ends within the walk still starts its trace, as when the
   // trace is made at once.
   struct DebugAtWalkEnd {
+    FlagReader& reader;
     const std::string& source;
     const std::string& definition;
-    ~DebugAtWalkEnd() { open_deferred_debug(source, definition, true); }
-  } debug_at_walk_end{source, definition};
+    ~DebugAtWalkEnd() { reader.open_deferred_debug(source, definition, true); }
+  } debug_at_walk_end{*this, source, definition};
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string {
@@ -156,8 +175,8 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     } else if (arg == "-o") {
       const std::string v = value();
       options.OUTFLAG = true;
-      output_state.outname = fix_slash(v);
-      output_state.OUT = v != "STDO";
+      output.outname = fix_slash(v);
+      output.OUT = v != "STDO";
     } else if (arg == "-od") {
       const std::string v = value();
       options.OUTDFLAG = true;
@@ -222,7 +241,7 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
       print_msg(get_version() + "\n");
       return std::nullopt;
     } else if (arg == "-help" || arg == "--help") {
-      print_help();
+      print_help(options);
       return std::nullopt;
     } else {
       generr(Err::UNKNOWN_PARAMETER, arg);
@@ -237,50 +256,58 @@ std::optional<std::string> parse_flags(int argc, const char* const* argv, std::s
     // run made cannot be either.
     if (!report_made && names_file(kDiffFileName, source, named_definition))
       generr(Err::OUTPUT_IS_INPUT, kDiffFileName);
-    output_state.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (output_state.cmpfile.is_open()) note_own_output(kDiffFileName);
+    output.cmpfile.open(kDiffFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (output.cmpfile.is_open()) note_own_output(state.inputs, kDiffFileName);
   }
-  if (run_state.debugfile.is_open()) note_own_output(kDebugFileName);
+  if (state.debugfile.is_open()) note_own_output(state.inputs, kDebugFileName);
 
   if (positional >= 1) options.srcpath = locate(source);
   if (positional >= 2 && !definition.empty()) options.defpath = locate(definition);
 
   if (options.OUTFLAG) {
-    const std::string path = options.outdir_base + output_state.outname;
-    if (output_state.outname != "STDO" && !options.COMP) {
+    const std::string path = options.outdir_base + output.outname;
+    if (output.outname != "STDO" && !options.COMP) {
       check_file_name(path);
-      if (positional >= 1) note_file_read(source);
-      if (positional >= 2 && !definition.empty()) note_file_read(definition);
-      check_not_input(path);
+      if (positional >= 1) note_file_read(state.inputs, source);
+      if (positional >= 2 && !definition.empty()) note_file_read(state.inputs, definition);
+      check_not_input(state.inputs, path);
       // Only checked here, without touching the file: it is opened at its
       // first write, when every included file is known (open_deferred_output),
       // and put in place at the run's end. A lint run writes nothing to it.
       if (!options.LINT) {
-        output_state.outfile_path = path;
-        if (!output_state.outfile_staged.stage(path)) generr(Err::OUTPUT_OPEN, path);
-        if (output_state.outfile_staged.in_place() && !output_state.outfile_staged.can_write_in_place())
+        output.outfile_path = path;
+        if (!output.outfile_staged.stage(path)) generr(Err::OUTPUT_OPEN, path);
+        if (output.outfile_staged.in_place() && !output.outfile_staged.can_write_in_place())
           generr(Err::OUTPUT_OPEN, path);
-        output_state.outfile_deferred = true;
-        note_file_written(path);
+        output.outfile_deferred = true;
+        note_file_written(output, path);
       }
     }
-    trace("OUTFILE: " + path);
+    trace(run, "OUTFILE: " + path);
   }
-  if (options.OUTDFLAG) trace("OUTDIR_BASE:  " + options.outdir_base);
+  if (options.OUTDFLAG) trace(run, "OUTDIR_BASE:  " + options.outdir_base);
 
   if (positional == 0 || positional > 2) {
     options.GUI = true;
-    print_help();
+    print_help(options);
     return std::nullopt;
   }
 
   if (options.DEBUG) {
-    trace("");
-    trace("Include directories:");
+    trace(run, "");
+    trace(run, "Include directories:");
     for (size_t i = 0; i < options.incdirs.size(); ++i)
-      trace("Dir " + std::to_string(i) + ": " + options.incdirs[i]);
+      trace(run, "Dir " + std::to_string(i) + ": " + options.incdirs[i]);
   }
   return flags;
+}
+
+}  // namespace
+
+std::optional<std::string> parse_flags(Options& options, RunState& state, OutputState& output,
+                                       int argc, const char* const* argv, std::string& source,
+                                       std::string& definition, Defs& cmd_defs) {
+  return FlagReader(options, state, output).read(argc, argv, source, definition, cmd_defs);
 }
 
 }  // namespace korvex

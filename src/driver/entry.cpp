@@ -17,12 +17,12 @@
 #include "driver/command_line.h"
 #include "driver/lint_run.h"
 #include "driver/pipeline.h"
-#include "driver/settings.h"
 #include "output/compare.h"
 #include "output/depfile.h"
 #include "output/file_list.h"
 #include "output/out_files.h"
 #include "output/output_state.h"
+#include "output/writer.h"
 #include "text/input_files.h"
 
 namespace korvex {
@@ -32,44 +32,53 @@ namespace {
 // nothing to it, the help run included, leaves it empty), the compare
 // report, the trace and standard output. A trace that could not be made at
 // all is a failure too, not a run that went well.
-void finish_outputs() {
-  finish_output_file();
-  if (output_state.cmpfile.is_open()) {
-    output_state.cmpfile.close();
-    if (output_state.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+void finish_outputs(RunContext& run, OutputState& output) {
+  finish_output_file(run.state.inputs, output);
+  if (output.cmpfile.is_open()) {
+    output.cmpfile.close();
+    if (output.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
   }
-  if (run_state.debugfile.is_open()) {
-    run_state.debugfile.close();
-    if (run_state.debugfile.fail()) generr(Err::WRITE_FAILED, kDebugFileName);
-  } else if (options.DEBUG) {
+  if (run.state.debugfile.is_open()) {
+    run.state.debugfile.close();
+    if (run.state.debugfile.fail()) generr(Err::WRITE_FAILED, kDebugFileName);
+  } else if (run.options.DEBUG) {
     generr(Err::WRITE_FAILED, kDebugFileName);
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) generr(Err::WRITE_FAILED, "standard output");
 }
 
-int run(int argc, const char* const* argv) {
-  forget_dependencies();
-  forget_input_files();
+// Flushes and closes every open stream (output file, trace, compare report);
+// an output file that is not complete is removed, its old file kept.
+void close_streams(RunState& state, OutputState& output) {
+  if (output.outfile.is_open()) output.outfile.close();
+  output.outfile_staged.discard();
+  if (output.cmpfile.is_open()) output.cmpfile.close();
+  if (state.debugfile.is_open()) state.debugfile.close();
+}
+
+int run(Options& options, RunState& state, OutputState& output, int argc, const char* const* argv) {
+  RunContext run{options, state};
   Defs cmd_defs;
   const Lines forwarded;
   std::string source, definition;
-  const auto flags = parse_flags(argc, argv, source, definition, cmd_defs);
+  const auto flags = parse_flags(options, state, output, argc, argv, source, definition, cmd_defs);
   if (!flags) {
-    finish_outputs();
+    finish_outputs(run, output);
     return 0;
   }
   if (options.LINT) {
-    const int status = run_lint(*flags, source, definition, cmd_defs);
-    finish_outputs();
+    const int status = run_lint(run, output, *flags, source, definition, cmd_defs);
+    finish_outputs(run, output);
     if (!options.depfile.empty() && (status == 0 || status == error_def(Err::LINT_HAZARDS).number))
-      write_depfile(options.depfile);
+      write_depfile(state.inputs, output, options.depfile);
     return status;
   }
-  const int differences = create(*flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
-  print_filelist(options.filelist, output_state.outfiles, false);
-  if (options.COMP) print_comp(differences);
-  finish_outputs();
-  if (!options.depfile.empty()) write_depfile(options.depfile);
+  const int differences =
+      create(run, output, *flags, 0, "None", source, definition, cmd_defs, forwarded, -1, false);
+  print_filelist(run, output, options.filelist, output.outfiles, false);
+  if (options.COMP) print_comp(output, differences);
+  finish_outputs(run, output);
+  if (!options.depfile.empty()) write_depfile(state.inputs, output, options.depfile);
   // A compare that found differences is a failure to a script or a build
   // only when it asks for that; the summary says it either way.
   if (options.COMP && options.EXIT_CODE && differences > 0)
@@ -77,7 +86,7 @@ int run(int argc, const char* const* argv) {
   return 0;
 }
 
-int report(const KorvexError& e) {
+int report(const Options& options, const KorvexError& e) {
   if (options.LINT) return report_lint_error(e);
   if (options.ERROR_LOCATION) write_stdout(error_location(e));
   print_msg(e.message);
@@ -86,33 +95,38 @@ int report(const KorvexError& e) {
 
 // Turns an unexpected failure into a numbered general error.
 template <class F>
-int as_general_error(F&& raise) {
+int as_general_error(const Options& options, F&& raise) {
   try {
     raise();
   } catch (const KorvexError& e) {
-    return report(e);
+    return report(options, e);
   }
   return 0;
 }
 
 }  // namespace
 
-int run_korvex(int argc, const char* const* argv) {
+int run_korvex(int argc, const char* const* argv, bool leave_to_exit) {
+  Options options;
+  options.leave_to_exit = leave_to_exit;
+  RunState state;
+  OutputState output;
+  prepare_output(output);
   int status = 0;
   try {
-    status = run(argc, argv);
+    status = run(options, state, output, argc, argv);
   } catch (const KorvexError& e) {
-    status = report(e);
+    status = report(options, e);
   } catch (const BigIntegerError& e) {
     const std::string text = e.what();
-    status = as_general_error([&] { generr(Err::ARITHMETIC, text); });
+    status = as_general_error(options, [&] { generr(Err::ARITHMETIC, text); });
   } catch (const std::bad_alloc&) {
-    status = as_general_error([] { generr(Err::INTERNAL, "out of memory"); });
+    status = as_general_error(options, [] { generr(Err::INTERNAL, "out of memory"); });
   } catch (const std::exception& e) {
     const std::string text = e.what();
-    status = as_general_error([&] { generr(Err::INTERNAL, text); });
+    status = as_general_error(options, [&] { generr(Err::INTERNAL, text); });
   }
-  close_streams();
+  close_streams(state, output);
   flush_stdout();
   return status;
 }

@@ -29,10 +29,11 @@ std::string canonical(const std::string& name) {
 // they include in turn.
 class Splicer {
  public:
-  Splicer(const Swaps& swaps, const std::string& cmdfile) : swaps_(swaps), cmdfile_(cmdfile) {}
+  Splicer(RunContext& run, const Swaps& swaps, const std::string& cmdfile)
+      : run_(run), swaps_(swaps), cmdfile_(cmdfile) {}
 
   int normalize(Lines& in, Lines& out, Lines& ignored) {
-    return set_lines(in, out, ignored, Stream::kDefinition,
+    return set_lines(run_, in, out, ignored, Stream::kDefinition,
                      [this](const Line& rec, const std::string& s, Lines& o, Lines& ign) {
                        include_file(rec, s, o, ign);
                      });
@@ -41,6 +42,7 @@ class Splicer {
  private:
   void include_file(const Line& rec, std::string s, Lines& out, Lines& ignored);
 
+  RunContext& run_;
   const Swaps& swaps_;
   const std::string& cmdfile_;
   // The files being included, outermost first, by canonical path.
@@ -75,10 +77,10 @@ void Splicer::include_file(const Line& rec, std::string s, Lines& out, Lines& ig
   std::string before, name;
   splitstring(s, "INCLUDE ", before, name);
   swap_line(name, swaps_);
-  if (match(name, "EXPR")) name = get_expr(rec, name);
-  name = find_path(rec, name) + name;
-  if (!file_exists(rec, name, 0, 1)) linerr(Err::INCLUDE_NOT_FOUND, rec, name);
-  trace(rec.file.str() + " added INCLUDE file " + name);
+  if (match(name, "EXPR")) name = get_expr(run_, rec, name);
+  name = find_path(run_, rec, name) + name;
+  if (!file_exists(run_, rec, name, true)) linerr(Err::INCLUDE_NOT_FOUND, rec, name);
+  trace(run_, rec.file.str() + " added INCLUDE file " + name);
   if (name == cmdfile_) linerr(Err::INCLUDE_CMDLINE, rec, extract_name(cmdfile_));
 
   std::string trimmed = name;
@@ -95,17 +97,17 @@ void Splicer::include_file(const Line& rec, std::string s, Lines& out, Lines& ig
   ChainEntry entry(chain_, names_, key, extract_name(trimmed));
 
   Lines raw, normalised;
-  read_file(name, raw, 0);
-  note_file_read(name);
+  read_file(run_, name, raw);
+  note_file_read(run_.state.inputs, name);
   normalize(raw, normalised, ignored);
-  copy_lines(normalised, out, 1);
+  copy_lines(run_.options, normalised, out, 1);
 }
 
 }  // namespace
 
-int set_definition_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps,
+int set_definition_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, const Swaps& swaps,
                          const std::string& cmdfile) {
-  Splicer splicer(swaps, cmdfile);
+  Splicer splicer(run, swaps, cmdfile);
   return splicer.normalize(in, out, ignored);
 }
 

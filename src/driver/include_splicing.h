@@ -15,7 +15,7 @@ namespace korvex {
 // taken through the command swaps `swaps` and EXPR; `cmdfile`, the
 // command-line definition file, may not be included. Returns the number of
 // statements plus one.
-int set_definition_lines(Lines& in, Lines& out, Lines& ignored, const Swaps& swaps,
+int set_definition_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, const Swaps& swaps,
                          const std::string& cmdfile);
 
 }  // namespace korvex

@@ -14,10 +14,8 @@
 
 #include "base/diagnostics.h"
 #include "base/limits.h"
-#include "base/options.h"
 #include "bignum/big_error.h"
 #include "driver/pipeline.h"
-#include "driver/settings.h"
 #include "lint/lint_report.h"
 #include "output/depfile.h"
 #include "output/output_state.h"
@@ -36,8 +34,8 @@ bool is_directory(const std::string& path) {
 // The scan reads the bytes the run read, or reads the file for the rest of
 // the run: a pipe could not be read a second time. A directory counts as a
 // file without text.
-bool read_whole(const std::string& path, std::string& text) {
-  const InputFile* file = input_file(path);
+bool read_whole(RunContext& run, const std::string& path, std::string& text) {
+  const InputFile* file = input_file(run, path);
   if (file == nullptr) {
     if (!is_directory(path)) return false;
     text.clear();
@@ -48,16 +46,18 @@ bool read_whole(const std::string& path, std::string& text) {
   return true;
 }
 
-bool readable(const std::string& path) { return input_file(path) != nullptr || is_directory(path); }
+bool readable(RunContext& run, const std::string& path) {
+  return input_file(run, path) != nullptr || is_directory(path);
+}
 
 // A file named by a statement, as the run looks for it: in the include
 // directories, then as written; "" when it is in neither.
-std::string find_quietly(std::string name) {
+std::string find_quietly(RunContext& run, std::string name) {
   remove_last_spaces(name);
   if (name.empty()) return "";
-  for (const std::string& d : options.incdirs)
-    if (readable(d + name)) return d + name;
-  return readable(name) ? name : "";
+  for (const std::string& d : run.options.incdirs)
+    if (readable(run, d + name)) return d + name;
+  return readable(run, name) ? name : "";
 }
 
 // A path for the report, as the user would type it.
@@ -65,12 +65,14 @@ std::string shown(const std::string& path) { return relative_to_cwd(path); }
 
 class FileWalk {
  public:
+  explicit FileWalk(RunContext& run) : run_(run) {}
+
   void source(const std::string& path, const std::string& definition,
               const std::vector<std::string>& inherited_globals,
               const std::vector<std::string>& handed_down, int depth) {
     if (depth > kMaxCreateDepth || !visited_.insert(path).second) return;
     std::string text;
-    if (!read_whole(path, text)) return;
+    if (!read_whole(run_, path, text)) return;
     const FileRefs refs = collect_refs(text, FileRole::kSource);
 
     std::vector<std::pair<std::string, std::string>> definitions;  // path, text
@@ -84,7 +86,7 @@ class FileWalk {
       for (const auto& d : definitions)
         if (d.first == p) return;
       std::string t;
-      if (!read_whole(p, t)) return;
+      if (!read_whole(run_, p, t)) return;
       const FileRefs r = collect_refs(t, FileRole::kDefinition);
       definitions.emplace_back(p, std::move(t));
       names.swaps.insert(names.swaps.end(), r.swaps.begin(), r.swaps.end());
@@ -93,10 +95,11 @@ class FileWalk {
       deleters_.insert(deleters_.end(), r.deleters.begin(), r.deleters.end());
       names.deleters.insert(names.deleters.end(), r.deleters.begin(), r.deleters.end());
       globals.insert(globals.end(), r.global_swaps.begin(), r.global_swaps.end());
-      for (const std::string& inc : r.includes) self(find_quietly(inc), self, level + 1);
+      for (const std::string& inc : r.includes) self(find_quietly(run_, inc), self, level + 1);
     };
     add_definition(definition, add_definition, 0);
-    for (const std::string& inc : refs.includes) add_definition(find_quietly(inc), add_definition, 1);
+    for (const std::string& inc : refs.includes)
+      add_definition(find_quietly(run_, inc), add_definition, 1);
 
     files_.push_back({shown(path), scan_hazards(text, FileRole::kSource, names)});
     for (const auto& [p, t] : definitions) {
@@ -104,9 +107,9 @@ class FileWalk {
       files_.push_back({shown(p), scan_hazards(t, FileRole::kDefinition, names)});
     }
     for (const FileRefs::Child& c : refs.children) {
-      const std::string child = find_quietly(c.source);
+      const std::string child = find_quietly(run_, c.source);
       if (child.empty()) continue;
-      source(child, c.definition.empty() ? "" : find_quietly(c.definition), globals, c.swaps,
+      source(child, c.definition.empty() ? "" : find_quietly(run_, c.definition), globals, c.swaps,
              depth + 1);
     }
   }
@@ -114,6 +117,7 @@ class FileWalk {
   std::vector<FileHazards>& files() { return files_; }
 
  private:
+  RunContext& run_;
   std::set<std::string> visited_;
   std::vector<std::string> deleters_;
   std::set<std::string> scanned_definitions_;
@@ -131,18 +135,18 @@ LintError lint_error_of(const KorvexError& e) {
 
 // The run as a normal run makes it, writing nothing; the error it stops
 // with, if any.
-LintError dry_run(const std::string& flags, const std::string& source,
-                  const std::string& definition, const Defs& cmd_defs) {
+LintError dry_run(RunContext& run, OutputState& output, const std::string& flags,
+                  const std::string& source, const std::string& definition, const Defs& cmd_defs) {
   const Lines forwarded;
   try {
     try {
-      create(flags, 0, "None", source, definition, cmd_defs, forwarded, -1);
+      create(run, output, flags, 0, "None", source, definition, cmd_defs, forwarded, -1, false);
       // The -o file and the run list a run would write, checked against
       // its inputs once every input is known; a lint run writes neither.
-      if (options.OUTFLAG && output_state.outname != "STDO")
-        check_not_input(options.outdir_base + output_state.outname);
-      if (!options.filelist.empty() && output_state.outname != "STDO")
-        check_not_input(options.filelist);
+      if (run.options.OUTFLAG && output.outname != "STDO")
+        check_not_input(run.state.inputs, run.options.outdir_base + output.outname);
+      if (!run.options.filelist.empty() && output.outname != "STDO")
+        check_not_input(run.state.inputs, run.options.filelist);
     } catch (const BigIntegerError& e) {
       generr(Err::ARITHMETIC, std::string(e.what()));
     } catch (const std::bad_alloc&) {
@@ -160,10 +164,10 @@ LintError dry_run(const std::string& flags, const std::string& source,
 
 }  // namespace
 
-int run_lint(const std::string& flags, const std::string& source, const std::string& definition,
-             const Defs& cmd_defs) {
-  const LintError error = dry_run(flags, source, definition, cmd_defs);
-  FileWalk walk;
+int run_lint(RunContext& run, OutputState& output, const std::string& flags,
+             const std::string& source, const std::string& definition, const Defs& cmd_defs) {
+  const LintError error = dry_run(run, output, flags, source, definition, cmd_defs);
+  FileWalk walk(run);
   walk.source(source, definition, {}, {}, 0);
   const size_t checked = walk.files().size();
   write_stdout(format_report(walk.files(), error, checked));

@@ -14,28 +14,29 @@
 
 namespace korvex {
 
-std::string get_true(const Line& line, const std::string& text, const std::string& key) {
+std::string get_true(RunContext& run, const Line& line, const std::string& text,
+                     const std::string& key) {
   if (!match(text, key + "(")) return text;
   std::string before, after;
   splitstring(text, key, before, after);
   const std::string arg = get_paren(line, after, 1);
   if (check_alpha(arg)) return "FALSE";
-  return get_expr(line, "EXPR(" + arg + ")") == "1" ? "TRUE" : "FALSE";
+  return get_expr(run, line, "EXPR(" + arg + ")") == "1" ? "TRUE" : "FALSE";
 }
 
-void check_verify(Lines& lines) {
+void check_verify(RunContext& run, Lines& lines) {
   int failures = 0;
   std::string report;
   for (const Line& line : lines) {
     if (!match(line.text, "VERIFY")) continue;
     std::string condition, message;
     splitstring(line.text, "else", condition, message);
-    if (get_true(line, condition, "VERIFY") != "TRUE") {
+    if (get_true(run, line, condition, "VERIFY") != "TRUE") {
       ++failures;
-      report += get_linerr_str(line, message);
+      report += create_chain_block(run.state) + line_error_body(line, message);
     }
   }
-  remove_lines(lines, "VERIFY");
+  remove_lines(run, lines, "VERIFY");
   if (failures > 0) generr(Err::VERIFY_FAILED, report);
 }
 

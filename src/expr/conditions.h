@@ -11,7 +11,8 @@ namespace korvex {
 
 // "TRUE" or "FALSE" when `text` holds `key` + "(", else `text` unchanged. A
 // condition that still holds a letter is "FALSE".
-std::string get_true(const Line& line, const std::string& text, const std::string& key);
+std::string get_true(RunContext& run, const Line& line, const std::string& text,
+                     const std::string& key);
 
 // The first of "<=", ">=", "<", ">", "!=", "==", "=" that `text` contains;
 // none is line error 340.
@@ -19,6 +20,6 @@ std::string get_true_op(const Line& line, const std::string& text);
 
 // Evaluates and deletes every VERIFY statement; failures are general error
 // 118 listing each failed statement.
-void check_verify(Lines& lines);
+void check_verify(RunContext& run, Lines& lines);
 
 }  // namespace korvex

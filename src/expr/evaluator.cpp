@@ -58,7 +58,8 @@ std::size_t held_index(const std::string& digits, const HeldValues& held) {
 
 // The value of an operand word: digits, a marked computed value or a held
 // value.
-BigInteger operand_value(const Line& line, std::string word, const HeldValues& held) {
+BigInteger operand_value(RunContext& run, const Line& line, std::string word,
+                         const HeldValues& held) {
   word.erase(std::remove(word.begin(), word.end(), ' '), word.end());
   if (word.size() > 1 && word[0] == kHeldMark && is_number(word.substr(1))) {
     const std::size_t index = held_index(word.substr(1), held);
@@ -71,7 +72,7 @@ BigInteger operand_value(const Line& line, std::string word, const HeldValues& h
   } else {
     check_numeric(line, word, "EXPR param", 0);
   }
-  BigInteger v = digits_value(line, word);
+  BigInteger v = digits_value(run, line, word);
   return negative ? -v : v;
 }
 
@@ -83,7 +84,8 @@ double approx_log2(const BigUnsigned& m) {
          static_cast<double>(bits - 32);
 }
 
-BigInteger checked_power(const Line& line, const BigInteger& a, const BigInteger& b) {
+BigInteger checked_power(RunContext& run, const Line& line, const BigInteger& a,
+                         const BigInteger& b) {
   if (b.getSign() == BigInteger::positive && a.bitLength() > 1) {
     // |a| >= 2, so the result has more than b bits.
     if (b > BigInteger(static_cast<int>(kMaxValueBits))) check_value_bits(line, kMaxValueBits + 1);
@@ -93,7 +95,7 @@ BigInteger checked_power(const Line& line, const BigInteger& a, const BigInteger
     }
     // Squaring up to the result costs about its word count squared.
     const std::uint64_t words = words_of_bits(static_cast<std::uint64_t>(estimate));
-    charge_arith(line, words * words);
+    charge_arith(run, line, words * words);
   }
   return BigPower(a, b);
 }
@@ -125,21 +127,21 @@ Line as_written(const Line& line) {
   return shown_line;
 }
 
-BigInteger apply_operator(const Line& line, const BigInteger& a, const std::string& op,
-                          const BigInteger& b, const HeldValues& held) {
+BigInteger apply_operator(RunContext& run, const Line& line, const BigInteger& a,
+                          const std::string& op, const BigInteger& b, const HeldValues& held) {
   if (op == "+") return a + b;
   if (op == "-") return a - b;
   if (op == "*") {
     if (!a.isZero() && !b.isZero()) check_value_bits(line, a.bitLength() + b.bitLength() - 1);
-    charge_arith(line, words_of_bits(a.bitLength()) * words_of_bits(b.bitLength()));
+    charge_arith(run, line, words_of_bits(a.bitLength()) * words_of_bits(b.bitLength()));
     return a * b;
   }
   if (op == "/" || op == "%") {
     if (b.isZero()) linerr(Err::DIVISION_BY_ZERO, line);
-    charge_arith(line, words_of_bits(a.bitLength()) * words_of_bits(b.bitLength()));
+    charge_arith(run, line, words_of_bits(a.bitLength()) * words_of_bits(b.bitLength()));
     return op == "/" ? a / b : a % b;
   }
-  if (op == "^") return checked_power(line, a, b);
+  if (op == "^") return checked_power(run, line, a, b);
   if (op == "@") {
     if (b.isZero()) linerr(Err::LOG2_ZERO, as_written(line));
     if (b.getSign() == BigInteger::negative) linerr(Err::LOG2_NEGATIVE, as_written(line));
@@ -159,20 +161,20 @@ BigInteger apply_operator(const Line& line, const BigInteger& a, const std::stri
 }
 
 // The decimal digits of `v`, a conversion that costs its word count squared.
-std::string decimal_text(const Line& line, const BigInteger& v) {
+std::string decimal_text(RunContext& run, const Line& line, const BigInteger& v) {
   const std::uint64_t words = words_of_bits(v.bitLength());
-  charge_arith(line, words * words);
+  charge_arith(run, line, words * words);
   return bigIntegerToString(v);
 }
 
 }  // namespace
 
-BigInteger digits_value(const Line& line, const std::string& digits) {
+BigInteger digits_value(RunContext& run, const Line& line, const std::string& digits) {
   const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
   if (digits.size() - first > kMaxValueDigits) check_value_bits(line, kMaxValueBits + 1);
   // A 64-bit word holds 19 decimal digits.
   const std::uint64_t words = (digits.size() - first) / 19 + 1;
-  charge_arith(line, words * words);
+  charge_arith(run, line, words * words);
   BigInteger v = stringToBigInteger(digits);
   check_value(line, v);
   return v;
@@ -205,7 +207,8 @@ std::string shown_word(const std::string& word, const HeldValues& held) {
   return out;
 }
 
-BigInteger calc_value(const Line& line, std::string e, int depth, HeldValues& held) {
+BigInteger calc_value(RunContext& run, const Line& line, std::string e, int depth,
+                      HeldValues& held) {
   check_expr_depth(line, depth);
   // Groups: each is replaced, with every identical copy, by its value.
   while (match(e, "(")) {
@@ -213,29 +216,29 @@ BigInteger calc_value(const Line& line, std::string e, int depth, HeldValues& he
     if (!find_paren(e, open, close)) linerr(Err::PAREN_MISMATCH, line);
     check_group_nesting(line, e, open, depth);
     const std::string group = e.substr(open, close - open + 1);
-    const BigInteger v = calc_value(line, group.substr(1, group.size() - 2), depth + 1, held);
+    const BigInteger v = calc_value(run, line, group.substr(1, group.size() - 2), depth + 1, held);
     const std::string value = value_text(v, held);
-    check_replace_size(line, e, group, value.size());
+    check_replace_size(run, line, e, group, value.size());
     find_and_replace(e, group, value, 0);
     find_and_replace(e, "EXPR", "", 0);
   }
 
   const std::vector<std::string> words = words_of(e);
   if (words.size() == 3 && (match(words[0], ".") || match(words[2], "."))) {
-    const std::string r = calc_float_at(line, words[0], words[1], words[2], depth + 1, held);
+    const std::string r = calc_float_at(run, line, words[0], words[1], words[2], depth + 1, held);
     return BigInteger(r == "1" ? 1 : 0);
   }
-  BigInteger acc = operand_value(line, words.empty() ? std::string() : words[0], held);
+  BigInteger acc = operand_value(run, line, words.empty() ? std::string() : words[0], held);
   for (std::size_t i = 1; i < words.size(); i += 2) {
     const BigInteger b =
-        operand_value(line, i + 1 < words.size() ? words[i + 1] : std::string(), held);
-    acc = apply_operator(line, acc, words[i], b, held);
+        operand_value(run, line, i + 1 < words.size() ? words[i + 1] : std::string(), held);
+    acc = apply_operator(run, line, acc, words[i], b, held);
     check_value(line, acc);
   }
   return acc;
 }
 
-std::string get_expr_at(const Line& line, std::string text, int depth, bool marked,
+std::string get_expr_at(RunContext& run, const Line& line, std::string text, int depth, bool marked,
                         HeldValues& held) {
   check_expr_depth(line, depth);
   std::string before, after;
@@ -245,25 +248,25 @@ std::string get_expr_at(const Line& line, std::string text, int depth, bool mark
   const std::string form = "EXPR" + group;
 
   std::string e = group;
-  if (match(inner, "EXPR")) e = get_expr_at(line, inner, depth + 1, true, held);
+  if (match(inner, "EXPR")) e = get_expr_at(run, line, inner, depth + 1, true, held);
   space_operators(e);
-  const BigInteger v = calc_value(line, e, depth + 1, held);
+  const BigInteger v = calc_value(run, line, e, depth + 1, held);
 
-  const std::string value = marked ? value_text(v, held) : decimal_text(line, v);
-  check_replace_size(line, text, form, value.size());
+  const std::string value = marked ? value_text(v, held) : decimal_text(run, line, v);
+  check_replace_size(run, line, text, form, value.size());
   find_and_replace(text, form, value, 0);
   return text;
 }
 
-std::string get_expr(const Line& line, std::string text) {
+std::string get_expr(RunContext& run, const Line& line, std::string text) {
   check_expr_nesting(line, text, 0);
   HeldValues held;
-  return get_expr_at(line, std::move(text), 0, false, held);
+  return get_expr_at(run, line, std::move(text), 0, false, held);
 }
 
-std::string calc_expr(const Line& line, std::string e) {
+std::string calc_expr(RunContext& run, const Line& line, std::string e) {
   HeldValues held;
-  return decimal_text(line, calc_value(line, std::move(e), 0, held));
+  return decimal_text(run, line, calc_value(run, line, std::move(e), 0, held));
 }
 
 bool check_numeric(const Line& line, std::string word, const std::string& label, int quiet) {

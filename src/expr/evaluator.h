@@ -17,10 +17,10 @@ namespace korvex {
 
 // The text with its first EXPR form, and every identical copy of it,
 // replaced by the form's value in signed decimal.
-std::string get_expr(const Line& line, std::string text);
+std::string get_expr(RunContext& run, const Line& line, std::string text);
 
 // The value of a blank-separated expression, in signed decimal.
-std::string calc_expr(const Line& line, std::string e);
+std::string calc_expr(RunContext& run, const Line& line, std::string e);
 
 // True when the word, blanks removed, is all decimal digits ("" included).
 // Otherwise false when `quiet`, else line error 303 naming `label`.

@@ -31,7 +31,7 @@ using HeldValues = std::vector<BigInteger>;
 
 // The value of a text of decimal digits; line error 349 when it exceeds
 // kMaxValueBits (checked before a long text is converted).
-BigInteger digits_value(const Line& line, const std::string& digits);
+BigInteger digits_value(RunContext& run, const Line& line, const std::string& digits);
 
 // The value as expression text: digits, kNegativeMark and digits, or a
 // held-value token.
@@ -41,13 +41,14 @@ std::string value_text(const BigInteger& v, HeldValues& held);
 std::string shown_word(const std::string& word, const HeldValues& held);
 
 // The expression's value; `depth` counts the enclosing groups and forms.
-BigInteger calc_value(const Line& line, std::string e, int depth, HeldValues& held);
+BigInteger calc_value(RunContext& run, const Line& line, std::string e, int depth,
+                      HeldValues& held);
 
 // get_expr with a nesting depth; `marked` puts the value back as value_text.
-std::string get_expr_at(const Line& line, std::string text, int depth, bool marked,
+std::string get_expr_at(RunContext& run, const Line& line, std::string text, int depth, bool marked,
                         HeldValues& held);
 
-std::string calc_float_at(const Line& line, std::string left, const std::string& op,
-                          std::string right, int depth, HeldValues& held);
+std::string calc_float_at(RunContext& run, const Line& line, std::string left,
+                          const std::string& op, std::string right, int depth, HeldValues& held);
 
 }  // namespace korvex

@@ -11,9 +11,9 @@ namespace korvex {
 
 namespace {
 
-bool holds(const Line& line, const std::string& a, const char* sign, const std::string& b,
-           int depth, HeldValues& held) {
-  return calc_value(line, a + sign + b, depth, held) == BigInteger(1);
+bool holds(RunContext& run, const Line& line, const std::string& a, const char* sign,
+           const std::string& b, int depth, HeldValues& held) {
+  return calc_value(run, line, a + sign + b, depth, held) == BigInteger(1);
 }
 
 }  // namespace
@@ -23,20 +23,20 @@ std::string fix_float(std::string text) {
   return text;
 }
 
-std::string calc_float_at(const Line& line, std::string left, const std::string& op,
-                          std::string right, int depth, HeldValues& held) {
+std::string calc_float_at(RunContext& run, const Line& line, std::string left,
+                          const std::string& op, std::string right, int depth, HeldValues& held) {
   std::string left_int, left_frac, right_int, right_frac;
   splitstring(fix_float(std::move(left)), ".", left_int, left_frac);
   splitstring(fix_float(std::move(right)), ".", right_int, right_frac);
 
-  const bool int_eq = holds(line, left_int, " == ", right_int, depth, held);
-  const bool int_gt = holds(line, left_int, " > ", right_int, depth, held);
-  const bool int_lt = holds(line, left_int, " < ", right_int, depth, held);
+  const bool int_eq = holds(run, line, left_int, " == ", right_int, depth, held);
+  const bool int_gt = holds(run, line, left_int, " > ", right_int, depth, held);
+  const bool int_lt = holds(run, line, left_int, " < ", right_int, depth, held);
   if (left_frac.size() < right_frac.size()) left_frac.resize(right_frac.size(), '0');
   if (right_frac.size() < left_frac.size()) right_frac.resize(left_frac.size(), '0');
-  const bool frac_eq = holds(line, left_frac, " == ", right_frac, depth, held);
-  const bool frac_gt = holds(line, left_frac, " > ", right_frac, depth, held);
-  const bool frac_lt = holds(line, left_frac, " < ", right_frac, depth, held);
+  const bool frac_eq = holds(run, line, left_frac, " == ", right_frac, depth, held);
+  const bool frac_gt = holds(run, line, left_frac, " > ", right_frac, depth, held);
+  const bool frac_lt = holds(run, line, left_frac, " < ", right_frac, depth, held);
 
   const bool eq = int_eq && frac_eq;
   const bool lt = int_lt || (int_eq && frac_lt);
@@ -60,10 +60,10 @@ std::string calc_float_at(const Line& line, std::string left, const std::string&
   return result ? "1" : "0";
 }
 
-std::string calc_float(const Line& line, std::string left, const std::string& op,
+std::string calc_float(RunContext& run, const Line& line, std::string left, const std::string& op,
                        std::string right) {
   HeldValues held;
-  return calc_float_at(line, std::move(left), op, std::move(right), 0, held);
+  return calc_float_at(run, line, std::move(left), op, std::move(right), 0, held);
 }
 
 }  // namespace korvex

@@ -9,7 +9,7 @@
 namespace korvex {
 
 // "1" or "0" for `left op right`; op must be a comparison (line error 348).
-std::string calc_float(const Line& line, std::string left, const std::string& op,
+std::string calc_float(RunContext& run, const Line& line, std::string left, const std::string& op,
                        std::string right);
 
 // The text with ".0" appended when it holds no ".".

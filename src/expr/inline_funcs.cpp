@@ -12,13 +12,12 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "expr/concat.h"
 #include "expr/const_removal.h"
 #include "expr/evaluator.h"
 #include "expr/number_format.h"
-#include "text/paren.h"
 #include "expr/value_guards.h"
+#include "text/paren.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -62,43 +61,43 @@ std::uint64_t count_of(const std::string& digits) {
 
 }  // namespace
 
-int line_expr(Line& line) {
+int line_expr(RunContext& run, Line& line) {
   const std::string original = line.text;
-  repeat_form(line, "EXPR", [&] { return get_expr(line, line.text); });
-  repeat_form(line, "DUPL", [&] { return get_dupl(line); });
+  repeat_form(line, "EXPR", [&] { return get_expr(run, line, line.text); });
+  repeat_form(line, "DUPL", [&] { return get_dupl(run, line); });
   for (const char* kw : {"BIN", "OCT", "HEX"}) {
-    repeat_form(line, kw, [&] { return get_base(line, kw); });
+    repeat_form(line, kw, [&] { return get_base(run, line, kw); });
   }
   const int changed = line.text != original ? 1 : 0;
   line.pending = changed;
   return changed;
 }
 
-int insert_expr(Lines& lines) {
-  if (options.VERBOSE && options.DEBUG) {
-    trace("");
-    trace("Starting expr  insertion");
+int insert_expr(RunContext& run, Lines& lines) {
+  if (run.options.VERBOSE && run.options.DEBUG) {
+    trace(run, "");
+    trace(run, "Starting expr  insertion");
   }
   int changed = 0;
-  for (Line& line : lines) changed += line_expr(line);
-  if (options.VERBOSE) {
+  for (Line& line : lines) changed += line_expr(run, line);
+  if (run.options.VERBOSE) {
     if (changed == 0) {
-      trace("No expr found");
+      trace(run, "No expr found");
     } else {
-      print_debug(lines, "insert_expr");
+      print_debug(run, lines, "insert_expr");
     }
   }
   return changed;
 }
 
-std::string get_dupl(const Line& line) {
+std::string get_dupl(RunContext& run, const Line& line) {
   std::string whole, item, count;
   get_concat(line, "DUPL", whole, item, count);
   check_numeric(line, count, "DUPL times", 0);
   const std::uint64_t n = count_of(count);
   std::string text = line.text;
   const std::uint64_t size = item.empty() ? 0 : item.size() * n;
-  check_replace_size(line, text, whole, size);
+  check_replace_size(run, line, text, whole, size);
   std::string copies;
   copies.reserve(size);
   for (std::uint64_t i = 0; i < n && !item.empty(); ++i) copies += item;
@@ -106,11 +105,11 @@ std::string get_dupl(const Line& line) {
   return text;
 }
 
-int insert_dupl(Lines& lines) {
+int insert_dupl(RunContext& run, Lines& lines) {
   int changed = 0;
   for (Line& line : lines) {
     if (!match(line.text, "DUPL")) continue;
-    repeat_form(line, "DUPL", [&] { return get_dupl(line); });
+    repeat_form(line, "DUPL", [&] { return get_dupl(run, line); });
     line.pending = 1;
     changed = 1;
   }

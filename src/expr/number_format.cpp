@@ -75,7 +75,7 @@ std::string dec2hex(const BigInteger& value, int width, int prefix) {
   return dec2base(value, width, 16, prefix ? "'h" : "");
 }
 
-std::string get_base(const Line& line, const std::string& keyword) {
+std::string get_base(RunContext& run, const Line& line, const std::string& keyword) {
   std::string before, after;
   splitstring(line.text, keyword, before, after);
   const std::string group = get_paren(line, after, 0);
@@ -90,7 +90,7 @@ std::string get_base(const Line& line, const std::string& keyword) {
   if (width == 0) linerr(Err::DIGITS_ZERO, line, keyword);
   // A literal has about as many characters as its width has bits.
   check_line_bytes(line, width);
-  const BigInteger value = digits_value(line, value_word);
+  const BigInteger value = digits_value(run, line, value_word);
 
   std::string literal;
   const int w = static_cast<int>(width);
@@ -102,7 +102,7 @@ std::string get_base(const Line& line, const std::string& keyword) {
     literal = dec2hex(value, w, prefix);
   }
   std::string text = line.text;
-  check_replace_size(line, text, call, literal.size());
+  check_replace_size(run, line, text, call, literal.size());
   find_and_replace(text, call, literal, 0);
   return text;
 }

@@ -16,7 +16,7 @@ namespace korvex {
 
 // The line's text with its first `keyword` form ("BIN", "OCT" or "HEX"), and
 // every identical copy, replaced by the literal.
-std::string get_base(const Line& line, const std::string& keyword);
+std::string get_base(RunContext& run, const Line& line, const std::string& keyword);
 
 // `width` bits of `value` as digits of `base`, after `prefix` ("" for none),
 // which itself follows the width in decimal.

@@ -9,7 +9,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -25,10 +24,10 @@ int get_stomp_line(const Lines& lines, int index, const std::string& search) {
   linerr(Err::STOMP_NOT_FOUND, lines[static_cast<std::size_t>(index)], search);
 }
 
-void remove_stomp(Lines& lines) {
-  if (options.VERBOSE && options.DEBUG) {
-    trace("");
-    trace("Starting stomp ");
+void remove_stomp(RunContext& run, Lines& lines) {
+  if (run.options.VERBOSE && run.options.DEBUG) {
+    trace(run, "");
+    trace(run, "Starting stomp ");
   }
   const int n = static_cast<int>(lines.size());
   for (int i = 0; i < n; ++i) {
@@ -60,8 +59,8 @@ void remove_stomp(Lines& lines) {
       find_and_replace(text, search, replace, count_substr(text, search));
     }
   }
-  remove_lines(lines, kStomp);
-  if (options.VERBOSE) print_debug(lines, "insert_stomp");
+  remove_lines(run, lines, kStomp);
+  if (run.options.VERBOSE) print_debug(run, lines, "insert_stomp");
 }
 
 }  // namespace korvex

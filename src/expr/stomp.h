@@ -10,7 +10,7 @@
 
 namespace korvex {
 
-void remove_stomp(Lines& lines);
+void remove_stomp(RunContext& run, Lines& lines);
 
 // The nearest line at or above `index` that holds no STOMP; line error 329
 // naming `search` when there is none.

@@ -18,8 +18,8 @@ void check_line_bytes(const Line& line, std::uint64_t bytes) {
   if (bytes > kMaxLineBytes) linerr(Err::LINE_TOO_LONG, line, kMaxLineBytes);
 }
 
-void check_replace_size(const Line& line, const std::string& text, const std::string& from,
-                        std::uint64_t to_size) {
+void check_replace_size(RunContext& run, const Line& line, const std::string& text,
+                        const std::string& from, std::uint64_t to_size) {
   if (from.empty() || to_size <= from.size()) return;
   check_line_bytes(line, to_size);
   std::uint64_t count = 0;
@@ -30,7 +30,7 @@ void check_replace_size(const Line& line, const std::string& text, const std::st
   // count <= text size and to_size <= kMaxLineBytes here, so nothing overflows.
   const std::uint64_t result = text.size() + count * (to_size - from.size());
   check_line_bytes(line, result);
-  if (count > 0) charge_text(line, result);
+  if (count > 0) charge_text(run, line, result);
 }
 
 }  // namespace korvex

@@ -11,7 +11,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "groups/group_table.h"
 #include "text/strings.h"
 
@@ -28,8 +27,9 @@ struct PassState {
   int count = 0;  // working member count
 };
 
-void start_trace(int pass) {
-  if (options.VERBOSE && options.DEBUG) trace("Starting set groups pass " + std::to_string(pass));
+void start_trace(RunContext& run, int pass) {
+  if (run.options.VERBOSE && run.options.DEBUG)
+    trace(run, "Starting set groups pass " + std::to_string(pass));
 }
 
 void name_entry(Groups& table, int count, const std::string& name) {
@@ -37,14 +37,14 @@ void name_entry(Groups& table, int count, const std::string& name) {
   table[static_cast<size_t>(count)].name = name;
 }
 
-void count_group(int& count) {
+void count_group(RunContext& run, int& count) {
   ++count;
-  if (count >= options.MAX_DEFS) generr(Err::GROUP_TABLE_FULL, options.MAX_DEFS);
+  if (count >= run.options.MAX_DEFS) generr(Err::GROUP_TABLE_FULL, run.options.MAX_DEFS);
 }
 
-void check_members(const PassState& st) {
-  if (st.count >= options.MAX_DEFS)
-    generr(Err::GROUP_MEMBERS_FULL, st.name, options.MAX_DEFS);
+void check_members(RunContext& run, const PassState& st) {
+  if (st.count >= run.options.MAX_DEFS)
+    generr(Err::GROUP_MEMBERS_FULL, st.name, run.options.MAX_DEFS);
 }
 
 void check_not_open(const PassState& st, const Lines& lines) {
@@ -66,25 +66,25 @@ bool body_text(std::string& text) {
 }
 
 // A member line (or, where allowed, a group line) of an open definition.
-void add_body_line(PassState& st, const Line& line, std::string text, const Groups& table,
-                   bool group_lines) {
+void add_body_line(RunContext& run, PassState& st, const Line& line, std::string text,
+                   const Groups& table, bool group_lines) {
   if (!body_text(text)) return;
   Line body = line;
   body.text = std::move(text);
   if (group_lines && match(body.text, "GROUP ")) {
-    st.count += add_Signls(body, st.count, table, st.work);
+    st.count += add_Signls(run, body, st.count, table, st.work);
   } else {
     if (st.work.size() <= static_cast<size_t>(st.count))
       st.work.resize(static_cast<size_t>(st.count) + 1);
     st.count += build_group_Signl(body, st.work[static_cast<size_t>(st.count)]);
   }
-  check_members(st);
+  check_members(run, st);
 }
 
 }  // namespace
 
-void set_groups_pass0(Lines& lines) {
-  start_trace(0);
+void set_groups_pass0(RunContext& run, Lines& lines) {
+  start_trace(run, 0);
   std::unordered_set<std::string> overridden;
   for (const Line& l : lines)
     if (match(l.text, "GROUP ") && match(l.text, "overrides"))
@@ -113,8 +113,8 @@ void set_groups_pass0(Lines& lines) {
   }
 }
 
-int set_groups_pass1(int count, const Lines& lines, Groups& table) {
-  start_trace(1);
+int set_groups_pass1(RunContext& run, int count, const Lines& lines, Groups& table) {
+  start_trace(run, 1);
   PassState st;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
@@ -131,7 +131,7 @@ int set_groups_pass1(int count, const Lines& lines, Groups& table) {
       st.open = false;
       if (st.index < 0) {
         set_group(count, st.count, st.work, table);
-        count_group(count);
+        count_group(run, count);
       } else {
         set_group(st.index, st.count, st.work, table);
       }
@@ -139,15 +139,15 @@ int set_groups_pass1(int count, const Lines& lines, Groups& table) {
       std::string body = text;
       if (!body_text(body)) continue;
       if (match(body, "GROUP ")) linerr(Err::GROUP_MEMBER_GROUP, line, st.name);
-      add_body_line(st, line, text, table, false);
+      add_body_line(run, st, line, text, table, false);
     }
   }
   check_not_open(st, lines);
   return count;
 }
 
-int set_groups_pass2(int count, const Lines& lines, Groups& table) {
-  start_trace(2);
+int set_groups_pass2(RunContext& run, int count, const Lines& lines, Groups& table) {
+  start_trace(run, 2);
   PassState st;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
@@ -158,21 +158,21 @@ int set_groups_pass2(int count, const Lines& lines, Groups& table) {
       const int index = get_group_index(line, name, table, 1, 1);
       if (index < 0) linerr(Err::GROUP_EXTEND_UNDEFINED, line, name);
       open_definition(st, i, name, index);
-      st.count = add_Signls(line, 0, table, st.work);
-      check_members(st);
+      st.count = add_Signls(run, line, 0, table, st.work);
+      check_members(run, st);
     } else if (st.open && match(text, "}")) {
       st.open = false;
       set_group(st.index, st.count, st.work, table);
     } else if (st.open) {
-      add_body_line(st, line, text, table, true);
+      add_body_line(run, st, line, text, table, true);
     }
   }
   check_not_open(st, lines);
   return count;
 }
 
-int set_groups_pass3(int count, const Lines& lines, Groups& table) {
-  start_trace(3);
+int set_groups_pass3(RunContext& run, int count, const Lines& lines, Groups& table) {
+  start_trace(run, 3);
   PassState st;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
@@ -182,7 +182,7 @@ int set_groups_pass3(int count, const Lines& lines, Groups& table) {
       // table entry: report the open one as not closed instead.
       check_not_open(st, lines);
       set_invert_group(line, count, table);
-      count_group(count);
+      count_group(run, count);
     } else if (match(text, "GROUP ") && match(text, " joins")) {
       check_not_open(st, lines);
       const std::string name = get_header_name(text);
@@ -193,26 +193,26 @@ int set_groups_pass3(int count, const Lines& lines, Groups& table) {
       st.open = false;
       if (st.index < 0) {
         set_group(count, st.count, st.work, table);
-        count_group(count);
+        count_group(run, count);
       } else {
         set_group(st.index, st.count, st.work, table);
       }
     } else if (st.open) {
-      add_body_line(st, line, text, table, true);
+      add_body_line(run, st, line, text, table, true);
     }
   }
   check_not_open(st, lines);
   return count;
 }
 
-void set_groups(Lines& lines, Groups& table) {
+void set_groups(RunContext& run, Lines& lines, Groups& table) {
   table.clear();
-  set_groups_pass0(lines);
-  int n = set_groups_pass1(0, lines, table);
-  n = set_groups_pass2(n, lines, table);
-  n = set_groups_pass3(n, lines, table);
+  set_groups_pass0(run, lines);
+  int n = set_groups_pass1(run, 0, lines, table);
+  n = set_groups_pass2(run, n, lines, table);
+  n = set_groups_pass3(run, n, lines, table);
   table.resize(static_cast<size_t>(n));
-  print_debug_groups(table, n);
+  print_debug_groups(run, table, n);
 }
 
 }  // namespace korvex

@@ -12,15 +12,17 @@
 
 namespace korvex {
 
-void set_groups(Lines& lines, Groups& table);
+void set_groups(RunContext& run, Lines& lines, Groups& table);
 
 // Empties the lines of every is, joins, extends and inverts definition of a
 // name that an overrides definition also defines.
-void set_groups_pass0(Lines& lines);
+void set_groups_pass0(RunContext& run, Lines& lines);
 
 // Each takes the current group count and returns the new one.
-int set_groups_pass1(int count, const Lines& lines, Groups& table);  // is, overrides
-int set_groups_pass2(int count, const Lines& lines, Groups& table);  // extends
-int set_groups_pass3(int count, const Lines& lines, Groups& table);  // inverts, joins
+int set_groups_pass1(RunContext& run, int count, const Lines& lines,
+                     Groups& table);  // is, overrides
+int set_groups_pass2(RunContext& run, int count, const Lines& lines, Groups& table);  // extends
+int set_groups_pass3(RunContext& run, int count, const Lines& lines,
+                     Groups& table);  // inverts, joins
 
 }  // namespace korvex

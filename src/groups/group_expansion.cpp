@@ -16,12 +16,11 @@
 
 #include "base/budget.h"
 #include "base/diagnostics.h"
-#include "base/options.h"
 #include "expr/concat.h"
-#include "text/paren.h"
 #include "groups/group_cycles.h"
 #include "groups/group_table.h"
 #include "swaps/swap_table.h"
+#include "text/paren.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -161,7 +160,8 @@ void get_group_params(const Line& line, std::string& ref, Swaps& params) {
   }
 }
 
-int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* changed) {
+int insert_groups(RunContext& run, Lines& lines, const Groups& table, GroupPass pass,
+                  int* changed) {
   const bool quiet = pass == GroupPass::kRepeated;
   int result = -1;
   bool any_change = false;
@@ -170,12 +170,12 @@ int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* change
   std::vector<char> cyclic;
   bool cycles_known = false;
 
-  const size_t limit = static_cast<size_t>(options.MAX_LINES) + 1;
+  const size_t limit = static_cast<size_t>(run.options.MAX_LINES) + 1;
   // Lines before the first reference stay where they are.
   size_t first = 0;
   while (first < lines.size() && !match(lines[first].text, "GROUP_")) ++first;
   if (first == lines.size()) {
-    if (options.VERBOSE) print_debug(lines, "insert_groups");
+    if (run.options.VERBOSE) print_debug(run, lines, "insert_groups");
     if (changed) *changed = 0;
     return result;
   }
@@ -198,7 +198,7 @@ int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* change
   for (size_t i = first; i < lines.size(); ++i) {
     Line& line = lines[i];
     if (!match(line.text, "GROUP_")) {
-      push_line(out, std::move(line));
+      push_line(run.options, out, std::move(line));
       continue;
     }
     const int idx = found[i - first];
@@ -211,53 +211,53 @@ int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* change
       }
       // Expanding it would bring the reference back: leave it to the final call.
       if (cyclic[static_cast<size_t>(idx)]) {
-        push_line(out, std::move(line));
+        push_line(run.options, out, std::move(line));
         continue;
       }
     }
     if (idx < 0) {
-      push_line(out, std::move(line));
+      push_line(run.options, out, std::move(line));
       continue;
     }
-    if (options.VERBOSE && options.DEBUG) {
-      trace("");
-      trace("Starting GROUP: " + table[static_cast<size_t>(idx)].name);
+    if (run.options.VERBOSE && run.options.DEBUG) {
+      trace(run, "");
+      trace(run, "Starting GROUP: " + table[static_cast<size_t>(idx)].name);
     }
 
     std::string ref = line.text;
     get_group_params(line, ref, params);
     const Swaps active = active_params(params);
     int from = idx;
-    const int n = get_group_members(line, selected, table, ref, &from);
+    const int n = get_group_members(run, line, selected, table, ref, &from);
     const Group& g = table[static_cast<size_t>(from)];
 
     if (match(ref, g.name + ".NUM")) {
       find_and_replace(ref, "GROUP_" + g.name + ".NUM", std::to_string(n), 0);
       if (ref != line.text) any_change = true;
       line.text = std::move(ref);
-      push_line(out, std::move(line));
+      push_line(run.options, out, std::move(line));
       continue;
     }
     if (match(ref, "GONCAT")) {
       insert_goncat(line, ref, g, selected, active);
-      charge_text(line, ref.size());
+      charge_text(run, line, ref.size());
       if (ref != line.text) any_change = true;
       line.text = std::move(ref);
       line.pending = 1;
-      push_line(out, std::move(line));
+      push_line(run.options, out, std::move(line));
       continue;
     }
     if (n != 1) any_change = true;
     for (int position : selected) {
       Line member_line = line_like(line, expand_member(ref, g, position, active));
-      charge_text(line, member_line.text.size());
+      charge_text(run, line, member_line.text.size());
       if (member_line.text != line.text) any_change = true;
-      push_line(out, std::move(member_line));
+      push_line(run.options, out, std::move(member_line));
     }
   }
 
   lines.swap(out);
-  if (options.VERBOSE) print_debug(lines, "insert_groups");
+  if (run.options.VERBOSE) print_debug(run, lines, "insert_groups");
   if (changed) *changed = any_change ? 1 : 0;
   return result;
 }

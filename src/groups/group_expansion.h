@@ -24,7 +24,8 @@ enum class GroupPass { kRepeated, kFinal };
 // the group of the last line holding "GROUP_" (-1 when there is none or it
 // is unknown). `changed`, when given, is set to 1 when any line was
 // rewritten, expanded or removed, and to 0 otherwise.
-int insert_groups(Lines& lines, const Groups& table, GroupPass pass, int* changed = nullptr);
+int insert_groups(RunContext& run, Lines& lines, const Groups& table, GroupPass pass,
+                  int* changed = nullptr);
 
 // Takes every .PARAM(symbol value) out of `ref` into `params` (cleared
 // first): the member texts of this line get symbol replaced by value.

@@ -75,13 +75,14 @@ int build_group_Signl(const Line& line, Signl& member) {
   return 1;
 }
 
-int add_Signls(const Line& line, int position, const Groups& table, std::vector<Signl>& work) {
+int add_Signls(RunContext& run, const Line& line, int position, const Groups& table,
+               std::vector<Signl>& work) {
   std::string text = line.text;
   shrink_spaces(text);
   find_and_replace(text, "GROUP ", "GROUP_", 0);
   const int g = get_group_index(line, get_group_name_text(text), table, 0, 0);
   std::vector<int> selected;
-  const int n = get_group_members(line, selected, table, text);
+  const int n = get_group_members(run, line, selected, table, text);
   const std::string prefix = word_after(text, "prefix_");
   const std::string suffix = word_after(text, "suffix_");
   if (position < 0) position = 0;

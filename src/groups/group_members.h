@@ -19,7 +19,8 @@ int build_group_Signl(const Line& line, Signl& member);
 // selectors, prefix_p and suffix_s) to `work` from `position` on, named
 // p + name + s. Returns the number written. Copied members keep their
 // sub-members.
-int add_Signls(const Line& line, int position, const Groups& table, std::vector<Signl>& work);
+int add_Signls(RunContext& run, const Line& line, int position, const Groups& table,
+               std::vector<Signl>& work);
 
 // Fills entry `index` from the line "GROUP name inverts source": the
 // source's members with input and output exchanged, without sub-members.

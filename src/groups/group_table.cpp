@@ -10,7 +10,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "expr/conditions.h"
 #include "text/paren.h"
 #include "text/strings.h"
@@ -146,8 +145,8 @@ bool get_member_index(const Line& line, const Group& group, const std::string& r
   return true;
 }
 
-int get_group_members(const Line& line, std::vector<int>& result, const Groups& table,
-                      std::string& ref, int* group) {
+int get_group_members(RunContext& run, const Line& line, std::vector<int>& result,
+                      const Groups& table, std::string& ref, int* group) {
   result.clear();
   const bool in = match(ref, ".IN");
   const bool out = match(ref, ".OUT");
@@ -181,7 +180,7 @@ int get_group_members(const Line& line, std::vector<int>& result, const Groups& 
       if (static_cast<size_t>(son.index) >= member.sons.size()) continue;
       const std::string cond =
           "SON(" + member.sons[static_cast<size_t>(son.index)].value + son.test + ")";
-      if (get_true(line, cond, "SON") != "TRUE") continue;
+      if (get_true(run, line, cond, "SON") != "TRUE") continue;
     }
     if (in && member.dir == "output") continue;
     if (out && member.dir == "input") continue;
@@ -195,19 +194,19 @@ int get_group_members(const Line& line, std::vector<int>& result, const Groups& 
   return static_cast<int>(result.size());
 }
 
-void print_debug_groups(const Groups& table, int n) {
-  if (!options.DEBUG) return;
-  trace("Total of " + std::to_string(n) + " groups: ");
+void print_debug_groups(RunContext& run, const Groups& table, int n) {
+  if (!run.options.DEBUG) return;
+  trace(run, "Total of " + std::to_string(n) + " groups: ");
   for (int i = 0; i < n && static_cast<size_t>(i) < table.size(); ++i) {
     const Group& g = table[static_cast<size_t>(i)];
-    trace("Group " + std::to_string(i) + ": " + g.name + ":");
+    trace(run, "Group " + std::to_string(i) + ": " + g.name + ":");
     for (const Signl& m : g.members) {
       std::string s = "   " + m.name + "  " + m.width + "  " + m.dir + " ";
       for (const Signl_son& son : m.sons) s += "." + son.name + "=" + son.value + " ";
-      trace(s);
+      trace(run, s);
     }
   }
-  trace("");
+  trace(run, "");
 }
 
 }  // namespace korvex

@@ -55,11 +55,11 @@ bool get_member_index(const Line& line, const Group& group, const std::string& r
 // `result` (positions in the group), removes the selectors from `ref` and
 // returns the number selected. Unknown group: line error 308. `group`, when
 // given, receives the index of the group selected from.
-int get_group_members(const Line& line, std::vector<int>& result, const Groups& table,
-                      std::string& ref, int* group = nullptr);
+int get_group_members(RunContext& run, const Line& line, std::vector<int>& result,
+                      const Groups& table, std::string& ref, int* group = nullptr);
 
 // Lists the first `n` groups to the trace (debug only).
-void print_debug_groups(const Groups& table, int n);
+void print_debug_groups(RunContext& run, const Groups& table, int n);
 
 // The name text of a reference: what follows the first "GROUP_" up to the
 // next blank.

@@ -10,14 +10,12 @@
 #include "loops/iter_expansion.h"
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
 #include "base/budget.h"
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "expr/concat.h"
 #include "loops/loop_table.h"
 #include "text/strings.h"
@@ -46,7 +44,7 @@ std::string concat_list(const std::string& item, const std::string& sep, const s
 // and separator, leftmost form first. A fold may bring in new forms (a
 // CONCAT inside an item), so the number of items of one line is held to the
 // line limit: the list stands for as many instances as a repeated line.
-void fold_concats(Line& line, const std::string& name, int first, int last) {
+void fold_concats(RunContext& run, Line& line, const std::string& name, int first, int last) {
   const long long per_form = static_cast<long long>(last) - first + 1;
   long long items = 0;
   for (size_t at = line.text.find("CONCAT"); at != std::string::npos;
@@ -60,7 +58,7 @@ void fold_concats(Line& line, const std::string& name, int first, int last) {
     // is not found as written; it stays literal.
     if (!match(line.text, whole)) break;
     items += per_form;
-    if (items > options.MAX_LINES) generr(Err::ITER_INSERT_FULL, options.MAX_LINES);
+    if (items > run.options.MAX_LINES) generr(Err::ITER_INSERT_FULL, run.options.MAX_LINES);
     find_and_replace(line.text, whole, concat_list(item, sep, name, first, last, rev), 0);
   }
 }
@@ -80,8 +78,8 @@ bool opens(const std::string& text, const std::string& name) {
 // each point is the output size plus, after the block, the rest.
 class IterSweep {
  public:
-  IterSweep(Lines& lines, const Loops& table)
-      : lines_(lines), table_(table), cap_(static_cast<size_t>(options.MAX_LINES)) {
+  IterSweep(RunContext& run, Lines& lines, const Loops& table)
+      : run_(run), lines_(lines), table_(table), cap_(static_cast<size_t>(run.options.MAX_LINES)) {
     rest_ = std::move(lines);
     out_.reserve(rest_.size());
   }
@@ -95,9 +93,9 @@ class IterSweep {
     while (at_ < rest_.size() && !opens(rest_[at_].text, name)) keep(std::move(rest_[at_++]));
     if (at_ < rest_.size()) block(name);
     if (out_.size() + (rest_.size() - at_) >= cap_) full();
-    if (options.VERBOSE && options.DEBUG) {
+    if (run_.options.VERBOSE && run_.options.DEBUG) {
       rejoin();
-      print_debug(rest_, "insert_iters");
+      print_debug(run_, rest_, "insert_iters");
     }
   }
 
@@ -109,7 +107,7 @@ class IterSweep {
   }
 
  private:
-  [[noreturn]] void full() { generr(Err::ITER_INSERT_FULL, options.MAX_LINES); }
+  [[noreturn]] void full() { generr(Err::ITER_INSERT_FULL, run_.options.MAX_LINES); }
 
   void keep(Line&& line) {
     line.pending = 1;
@@ -136,11 +134,11 @@ class IterSweep {
     if (count_string(opener.text) < 3)
       range = table_[get_loop_index(opener, name, table_, 0)];
     else
-      parse_loop_statement(opener, range);
-    if (options.VERBOSE) {
-      trace("");
-      trace("Starting ITER " + name + " " + std::to_string(range.first) + " -> " +
-            std::to_string(range.last));
+      parse_loop_statement(run_, opener, range);
+    if (run_.options.VERBOSE) {
+      trace(run_, "");
+      trace(run_, "Starting ITER " + name + " " + std::to_string(range.first) + " -> " +
+                      std::to_string(range.last));
     }
     reserve_block(name, range);
     for (++at_; at_ < rest_.size(); ++at_) {
@@ -157,14 +155,14 @@ class IterSweep {
       if (match(text, "ITER")) linerr(Err::ITER_REDEFINED, line, name);
       if (match(text, "CONCAT")) {
         Line folded = line;
-        fold_concats(folded, name, range.first, range.last);
+        fold_concats(run_, folded, name, range.first, range.last);
         keep(std::move(folded));
         continue;
       }
       for (long long v = range.first; v <= range.last; ++v) {
         Line copy = line;
         find_and_replace(copy.text, name, std::to_string(v), 0);
-        charge_text(line, copy.text.size());
+        charge_text(run_, line, copy.text.size());
         keep(std::move(copy));
       }
     }
@@ -188,6 +186,7 @@ class IterSweep {
           cap_, std::max<unsigned long long>(need, out_.capacity() + out_.capacity() / 2)));
   }
 
+  RunContext& run_;
   Lines& lines_;
   const Loops& table_;
   const size_t cap_;
@@ -199,13 +198,13 @@ class IterSweep {
 
 }  // namespace
 
-int insert_iters(Lines& lines, const Loops& table) {
+int insert_iters(RunContext& run, Lines& lines, const Loops& table) {
   std::vector<std::string> names;
   for (const Line& line : lines)
     if (match(line.text, "ITER") && !match(line.text, "ENDITER"))
       names.push_back(extract_string(line.text, "ITER ", " "));
   if (names.empty()) return 0;
-  IterSweep sweep(lines, table);
+  IterSweep sweep(run, lines, table);
   for (const std::string& name : names) sweep.pass(name);
   sweep.finish();
   return 1;

@@ -6,6 +6,6 @@
 
 namespace korvex {
 
-int insert_iters(Lines& lines, const Loops& table);
+int insert_iters(RunContext& run, Lines& lines, const Loops& table);
 
 }  // namespace korvex

@@ -19,7 +19,6 @@
 #include "base/budget.h"
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "loops/loop_table.h"
 #include "text/checks.h"
 #include "text/strings.h"
@@ -37,11 +36,11 @@ struct Block {
   std::vector<size_t> body;  // positions of the body lines
 };
 
-void open_block(const Line& line, const Loops& table, Block& block) {
+void open_block(RunContext& run, const Line& line, const Loops& table, Block& block) {
   block.local = count_string(line.text) >= 3;
   if (block.local) {
     Loop range;
-    parse_loop_statement(line, range);
+    parse_loop_statement(run, line, range);
     block.first = range.first;
     block.last = range.last;
   }
@@ -75,9 +74,9 @@ bool closes(const std::string& text, const std::string& name) {
 
 }  // namespace
 
-int insert_loops(Lines& lines, const Loops& table) {
+int insert_loops(RunContext& run, Lines& lines, const Loops& table) {
   // The last round of the pipeline finds nothing: leave the array alone.
-  const size_t cap = static_cast<size_t>(options.MAX_LINES);
+  const size_t cap = static_cast<size_t>(run.options.MAX_LINES);
   bool any = false;
   for (const Line& line : lines)
     if (match(line.text, "LOOP") && !check_loop_param(line.text)) {
@@ -86,8 +85,8 @@ int insert_loops(Lines& lines, const Loops& table) {
     }
   if (!any) {
     // Copying the lines over would reach the limit as well.
-    if (lines.size() >= cap) generr(Err::LOOP_INSERT_FULL, options.MAX_LINES);
-    if (options.VERBOSE) print_debug(lines, "insert loops");
+    if (lines.size() >= cap) generr(Err::LOOP_INSERT_FULL, run.options.MAX_LINES);
+    if (run.options.VERBOSE) print_debug(run, lines, "insert loops");
     return 0;
   }
 
@@ -95,7 +94,7 @@ int insert_loops(Lines& lines, const Loops& table) {
   out.reserve(lines.size());
   auto emit = [&](Line&& line) {
     out.push_back(std::move(line));
-    if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, options.MAX_LINES);
+    if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, run.options.MAX_LINES);
   };
 
   int result = 0;
@@ -108,7 +107,7 @@ int insert_loops(Lines& lines, const Loops& table) {
         result = 1;
         inside = true;
         block.opener = i;
-        open_block(line, table, block);
+        open_block(run, line, table, block);
       } else {
         emit(std::move(line));
       }
@@ -119,11 +118,11 @@ int insert_loops(Lines& lines, const Loops& table) {
       continue;
     }
     inside = false;
-    if (options.VERBOSE) {
-      trace("");
-      trace(std::string("Starting ") + (block.local ? "local" : "global") +
-            " LOOP: " + block.name + " " + std::to_string(block.first) + " -> " +
-            std::to_string(block.last));
+    if (run.options.VERBOSE) {
+      trace(run, "");
+      trace(run, std::string("Starting ") + (block.local ? "local" : "global") +
+                     " LOOP: " + block.name + " " + std::to_string(block.first) + " -> " +
+                     std::to_string(block.last));
     }
     if (block.body.empty()) continue;  // nothing to repeat, however long the range
     // Room for the whole expansion and the rest, when it fits under the limit.
@@ -168,8 +167,8 @@ int insert_loops(Lines& lines, const Loops& table) {
             copy.text.append(pieces[k][p]);
           }
         }
-        charge_text(body, copy.text.size());
-        if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, options.MAX_LINES);
+        charge_text(run, body, copy.text.size());
+        if (out.size() >= cap) generr(Err::LOOP_INSERT_FULL, run.options.MAX_LINES);
       }
     }
   }
@@ -177,7 +176,7 @@ int insert_loops(Lines& lines, const Loops& table) {
   if (inside) linerr(Err::LOOP_NO_ENDLOOP, lines[block.opener], block.name);
 
   lines = std::move(out);
-  if (options.VERBOSE) print_debug(lines, "insert loops");
+  if (run.options.VERBOSE) print_debug(run, lines, "insert loops");
   return result;
 }
 

@@ -6,6 +6,6 @@
 
 namespace korvex {
 
-int insert_loops(Lines& lines, const Loops& table);
+int insert_loops(RunContext& run, Lines& lines, const Loops& table);
 
 }  // namespace korvex

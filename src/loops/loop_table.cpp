@@ -16,7 +16,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "expr/evaluator.h"
 #include "text/strings.h"
 
@@ -34,7 +33,7 @@ long long bound_value(const Line& line, const std::string& digits) {
 
 }  // namespace
 
-void parse_loop_statement(const Line& line, Loop& loop) {
+void parse_loop_statement(RunContext& run, const Line& line, Loop& loop) {
   std::string text = line.text;
   loop.global = match(text, ".GLOBAL");
   if (loop.global) find_and_replace(text, ".GLOBAL", "", 0);
@@ -42,7 +41,7 @@ void parse_loop_statement(const Line& line, Loop& loop) {
   // Every EXPR form becomes its value; a form that cannot be evaluated stays
   // as written and is then reported as a non-numeric parameter.
   while (match(text, "EXPR")) {
-    std::string next = get_expr(line, text);
+    std::string next = get_expr(run, line, text);
     if (next == text) break;
     text.swap(next);
   }
@@ -83,13 +82,13 @@ void parse_loop_statement(const Line& line, Loop& loop) {
   loop.last = static_cast<int>(last);
 }
 
-void set_loops(const Lines& lines, Loops& table) {
+void set_loops(RunContext& run, const Lines& lines, Loops& table) {
   table.clear();
   std::unordered_map<std::string, int> positions;
   for (const Line& line : lines) {
     if (!match(line.text, "LOOP")) continue;
     Loop scratch;
-    parse_loop_statement(line, scratch);
+    parse_loop_statement(run, line, scratch);
     // The entry of this name (get_loop_index in exact mode, without a search
     // of a table that grows at every statement).
     const auto known = positions.find(scratch.name);
@@ -97,21 +96,21 @@ void set_loops(const Lines& lines, Loops& table) {
     if (at < 0) {
       positions.emplace(scratch.name, static_cast<int>(table.size()));
       table.push_back(scratch);
-      if (table.size() >= static_cast<size_t>(options.MAX_DEFS))
-        generr(Err::LOOP_TABLE_FULL, options.MAX_DEFS);
+      if (table.size() >= static_cast<size_t>(run.options.MAX_DEFS))
+        generr(Err::LOOP_TABLE_FULL, run.options.MAX_DEFS);
     } else {
       // A later definition of a name wins.
       table.set_range(static_cast<size_t>(at), scratch.first, scratch.last, scratch.global);
     }
   }
-  if (!options.DEBUG) return;
-  trace("Total of " + std::to_string(table.size()) + " loops: ");
+  if (!run.options.DEBUG) return;
+  trace(run, "Total of " + std::to_string(table.size()) + " loops: ");
   for (size_t i = 0; i < table.size(); ++i) {
     const Loop& l = table[i];
-    trace(std::string(l.global ? "Loop (global) " : "Loop ") + std::to_string(i) + ": " + l.name +
-          "  " + std::to_string(l.first) + " - " + std::to_string(l.last));
+    trace(run, std::string(l.global ? "Loop (global) " : "Loop ") + std::to_string(i) + ": " +
+                   l.name + "  " + std::to_string(l.first) + " - " + std::to_string(l.last));
   }
-  trace("");
+  trace(run, "");
 }
 
 int get_loop_index(const Line& line, const std::string& name, const Loops& table, int exact) {

@@ -10,8 +10,8 @@
 namespace korvex {
 
 // Reads a LOOP statement (name, range, .GLOBAL) into `loop`.
-void parse_loop_statement(const Line& line, Loop& loop);
-void set_loops(const Lines& lines, Loops& table);
+void parse_loop_statement(RunContext& run, const Line& line, Loop& loop);
+void set_loops(RunContext& run, const Lines& lines, Loops& table);
 int get_loop_index(const Line& line, const std::string& name, const Loops& table, int exact);
 
 }  // namespace korvex

@@ -5,7 +5,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "output/output_state.h"
 
 namespace korvex {
@@ -13,31 +12,32 @@ namespace {
 
 std::string plain(const std::string& text) { return writes_empty(text) ? std::string() : text; }
 
-void report(const Line& existing, const std::string& old, const std::string& now) {
-  if (output_state.cmpfile.is_open()) {
-    output_state.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
-                     << "<-" << old << "\n"
-                     << "->" << now << "\n"
-                     << "\n";
+void report(OutputState& output, const Line& existing, const std::string& old,
+            const std::string& now) {
+  if (output.cmpfile.is_open()) {
+    output.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
+                   << "<-" << old << "\n"
+                   << "->" << now << "\n"
+                   << "\n";
   }
 }
 
 }  // namespace
 
-int compare_lines(const Line& generated, const Line& existing) {
+int compare_lines(OutputState& output, const Line& generated, const Line& existing) {
   const std::string now = plain(generated.text);
   const std::string old = plain(existing.text);
   if (now == old) return 0;
-  report(existing, old, now);
+  report(output, existing, old, now);
   return 1;
 }
 
-int compare_extra_line(const Line& existing) {
-  report(existing, plain(existing.text), std::string());
+int compare_extra_line(OutputState& output, const Line& existing) {
+  report(output, existing, plain(existing.text), std::string());
   return 1;
 }
 
-void print_comp(int differences) {
+void print_comp(OutputState& output, int differences) {
   std::string msg;
   if (differences == 0) {
     msg = "Korvex compare succeeded! \n";
@@ -45,10 +45,10 @@ void print_comp(int differences) {
     // A report that could not be opened for writing holds none of this run's
     // entries: whatever the path holds (an old report, a directory) is not
     // shown as if it were the report.
-    const bool written = output_state.cmpfile.is_open();
+    const bool written = output.cmpfile.is_open();
     if (written) {
-      output_state.cmpfile.close();
-      if (output_state.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
+      output.cmpfile.close();
+      if (output.cmpfile.fail()) generr(Err::WRITE_FAILED, kDiffFileName);
     }
     msg = "Korvex compare failed! \n\nCompare errors:\n";
     std::ifstream in(kDiffFileName, std::ios::binary);

@@ -18,19 +18,7 @@
 namespace korvex {
 namespace {
 
-using Identity = std::pair<dev_t, ino_t>;
-
-struct OwnOutput {
-  Identity id;
-  std::string name;
-};
-
-std::vector<std::string> files_read;
-std::vector<Identity> inputs;
-std::vector<OwnOutput> own_outputs;
-std::vector<std::string> files_written;
-
-bool identity_of(const std::string& path, Identity& id) {
+bool identity_of(const std::string& path, FileIdentity& id) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) return false;
   id = {st.st_dev, st.st_ino};
@@ -39,14 +27,14 @@ bool identity_of(const std::string& path, Identity& id) {
 
 // Records the identity of an input; one of the files the run writes as it
 // goes is never one.
-void add_input(const std::string& path) {
-  Identity id;
+void add_input(RunInputs& inputs, const std::string& path) {
+  FileIdentity id;
   if (!identity_of(path, id)) return;
-  for (const OwnOutput& o : own_outputs)
+  for (const RunInputs::OwnOutput& o : inputs.own_outputs)
     if (o.id == id) generr(Err::OUTPUT_IS_INPUT, o.name);
-  for (const Identity& i : inputs)
+  for (const FileIdentity& i : inputs.inputs)
     if (i == id) return;
-  inputs.push_back(id);
+  inputs.inputs.push_back(id);
 }
 
 void add_once(std::vector<std::string>& list, const std::string& path) {
@@ -67,54 +55,50 @@ std::string escaped(const std::string& path) {
 
 }  // namespace
 
-void note_file_read(const std::string& path) {
-  add_once(files_read, path);
-  add_input(path);
+void note_file_read(RunInputs& inputs, const std::string& path) {
+  add_once(inputs.files_read, path);
+  add_input(inputs, path);
 }
 
-void note_file_to_read(const std::string& path) { add_input(path); }
+void note_file_to_read(RunInputs& inputs, const std::string& path) { add_input(inputs, path); }
 
-void check_not_input(const std::string& path) {
-  Identity id;
+void check_not_input(const RunInputs& inputs, const std::string& path) {
+  FileIdentity id;
   if (!identity_of(path, id)) return;
-  for (const Identity& i : inputs)
+  for (const FileIdentity& i : inputs.inputs)
     if (i == id) generr(Err::OUTPUT_IS_INPUT, path);
 }
 
 bool same_file(const std::string& a, const std::string& b) {
-  Identity ia, ib;
+  FileIdentity ia, ib;
   return identity_of(a, ia) && identity_of(b, ib) && ia == ib;
 }
 
-void note_own_output(const std::string& path) {
+void note_own_output(RunInputs& inputs, const std::string& path) {
   // A device or FIFO (a trace sent to /dev/null) is no file to destroy.
   struct stat st;
   if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-    own_outputs.push_back({{st.st_dev, st.st_ino}, path});
+    inputs.own_outputs.push_back({{st.st_dev, st.st_ino}, path});
 }
 
-void note_file_written(const std::string& path) { add_once(files_written, path); }
-
-void forget_dependencies() {
-  files_read.clear();
-  inputs.clear();
-  own_outputs.clear();
-  files_written.clear();
+void note_file_written(OutputState& output, const std::string& path) {
+  add_once(output.files_written, path);
 }
 
-void write_depfile(const std::string& path) {
+void write_depfile(const RunInputs& inputs, const OutputState& output, const std::string& path) {
   check_file_name(path);
-  check_not_input(path);
+  check_not_input(inputs, path);
   std::ofstream out;
   StagedFile staged;
   if (!open_generated(out, path, staged)) generr(Err::OUTPUT_OPEN, path);
   std::string text;
+  const std::vector<std::string>& files_written = output.files_written;
   for (size_t i = 0; i < files_written.size(); ++i) {
     if (i) text += ' ';
     text += escaped(files_written[i]);
   }
   text += ":";
-  for (const std::string& p : files_read) {
+  for (const std::string& p : inputs.files_read) {
     text += " \\\n  ";
     text += escaped(p);
   }
@@ -122,7 +106,7 @@ void write_depfile(const std::string& path) {
   // A rule without commands for every prerequisite: make and ninja take a
   // file that was renamed or deleted since as made, and run Korvex again
   // instead of stopping.
-  for (const std::string& p : files_read) {
+  for (const std::string& p : inputs.files_read) {
     text += '\n';
     text += escaped(p);
     text += ":\n";

@@ -5,7 +5,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "output/depfile.h"
 #include "output/output_state.h"
 #include "output/staged_file.h"
@@ -14,7 +13,7 @@
 
 namespace korvex {
 
-std::string set_filelist(Lines& lines) {
+std::string set_filelist(RunContext& run, Lines& lines) {
   std::string name;
   bool seen = false;
   for (const Line& line : lines) {
@@ -24,25 +23,26 @@ std::string set_filelist(Lines& lines) {
     std::string before;
     splitstring(line.text, "LIST ", before, name);
     remove_spaces(name, "");
-    trace("FILELIST: " + name);
+    trace(run, "FILELIST: " + name);
   }
-  remove_lines(lines, "LIST");
+  remove_lines(run, lines, "LIST");
   return name;
 }
 
-void print_filelist(std::string& name, Lines& entries, bool clear) {
-  if (name.empty() || output_state.outname == "STDO") return;
+void print_filelist(RunContext& run, OutputState& output, std::string& name, Lines& entries,
+                    bool clear) {
+  if (name.empty() || output.outname == "STDO") return;
   check_file_name(name);
-  check_not_input(name);
+  check_not_input(run.state.inputs, name);
   // A list that cannot be written is a failure like any other output's: a
   // build reading it would otherwise go on with a stale one.
   std::ofstream out;
   StagedFile staged;
   if (!open_generated(out, name, staged)) generr(Err::WRITE_FAILED, name);
-  note_file_written(name);
+  note_file_written(output, name);
   for (const Line& e : entries) {
     out << std::string(static_cast<size_t>(2 * (e.indent > 0 ? e.indent : 0)), ' ')
-        << (options.filelistpath ? options.outdir_base : std::string()) << e.text << '\n';
+        << (run.options.filelistpath ? run.options.outdir_base : std::string()) << e.text << '\n';
   }
   if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, name);
   if (clear) {

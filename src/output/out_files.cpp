@@ -5,7 +5,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 #include "output/depfile.h"
 #include "output/output_state.h"
 #include "output/staged_file.h"
@@ -25,77 +24,76 @@ std::string argument_of(const std::string& text, const std::string& keyword) {
 
 }  // namespace
 
-void set_outdir(Lines& lines) {
-  trace("starting set_outdir");
+void set_outdir(RunContext& run, OutputState& output, Lines& lines) {
+  trace(run, "starting set_outdir");
   bool seen = false;
   for (const Line& line : lines) {
     if (!match(line.text, "OUTDIR")) continue;
     if (seen) linerr(Err::OUTDIR_TWICE, line);
     seen = true;
-    output_state.outdir = argument_of(line.text, "OUTDIR");
-    check_file_name(output_state.outdir);
-    const std::string dir = options.outdir_base + output_state.outdir;
-    if (!options.LINT && !dir_exists(dir, 1) && makedir(dir) != 0)
-      linerr(Err::OUTDIR_CREATE, line, output_state.outdir);
-    trace("OUTDIR: " + output_state.outdir);
-    output_state.outdir += "/";
+    output.outdir = argument_of(line.text, "OUTDIR");
+    check_file_name(output.outdir);
+    const std::string dir = run.options.outdir_base + output.outdir;
+    if (!run.options.LINT && !dir_exists(dir, 1) && makedir(dir) != 0)
+      linerr(Err::OUTDIR_CREATE, line, output.outdir);
+    trace(run, "OUTDIR: " + output.outdir);
+    output.outdir += "/";
   }
-  remove_lines(lines, "OUTDIR");
+  remove_lines(run, lines, "OUTDIR");
 }
 
-void set_outfile(Lines& lines) {
-  if (!options.OUTFLAG) {
+void set_outfile(RunContext& run, OutputState& output, Lines& lines) {
+  if (!run.options.OUTFLAG) {
     bool seen = false;
     for (const Line& line : lines) {
       if (!match(line.text, "OUTFILE")) continue;
       if (seen) linerr(Err::OUTFILE_TWICE, line);
       seen = true;
-      output_state.outname = argument_of(line.text, "OUTFILE");
-      const std::string path = options.outdir_base + output_state.outdir + output_state.outname;
+      output.outname = argument_of(line.text, "OUTFILE");
+      const std::string path = run.options.outdir_base + output.outdir + output.outname;
       check_file_name(path);
-      if (options.LINT) {
+      if (run.options.LINT) {
         // What would make the open fail, found without opening.
-        check_not_input(path);
+        check_not_input(run.state.inputs, path);
         std::error_code ec;
-        if (output_state.outname.empty() || path.back() == '/' ||
-            std::filesystem::is_directory(path, ec))
+        if (output.outname.empty() || path.back() == '/' || std::filesystem::is_directory(path, ec))
           generr(Err::OUTPUT_OPEN, path);
-      } else if (!options.COMP) {
-        check_not_input(path);
-        if (output_state.outfile.is_open()) close_output_file();
-        output_state.outfile_path = path;
-        if (!open_generated(output_state.outfile, path, output_state.outfile_staged))
+      } else if (!run.options.COMP) {
+        check_not_input(run.state.inputs, path);
+        if (output.outfile.is_open()) close_output_file(run.state.inputs, output);
+        output.outfile_path = path;
+        if (!open_generated(output.outfile, path, output.outfile_staged))
           generr(Err::OUTPUT_OPEN, path);
-        note_file_written(path);
+        note_file_written(output, path);
       }
-      trace("OUTFILE: " + path);
-      output_state.OUT = true;
+      trace(run, "OUTFILE: " + path);
+      output.OUT = true;
     }
     // The census saw an OUTFILE, but a dropped block or a swap took it away
     // in this build or file: its text goes where that of a file without one
     // goes, to standard output, not to the file an earlier one closed.
-    if (!seen) output_state.OUT = false;
+    if (!seen) output.OUT = false;
   }
-  remove_lines(lines, "OUTFILE");
+  remove_lines(run, lines, "OUTFILE");
 }
 
-void open_deferred_output() {
-  if (!output_state.outfile_deferred) return;
-  output_state.outfile_deferred = false;
-  check_not_input(output_state.outfile_path);
-  if (!output_state.outfile_staged.open(output_state.outfile)) generr(Err::OUTPUT_OPEN, output_state.outfile_path);
+void open_deferred_output(const RunInputs& inputs, OutputState& output) {
+  if (!output.outfile_deferred) return;
+  output.outfile_deferred = false;
+  check_not_input(inputs, output.outfile_path);
+  if (!output.outfile_staged.open(output.outfile)) generr(Err::OUTPUT_OPEN, output.outfile_path);
 }
 
-void close_output_file() {
+void close_output_file(const RunInputs& inputs, OutputState& output) {
   // A file that a child of the run went on to read is not replaced.
-  check_not_input(output_state.outfile_path);
-  if (!close_generated(output_state.outfile, output_state.outfile_staged))
-    generr(Err::WRITE_FAILED, output_state.outfile_path);
+  check_not_input(inputs, output.outfile_path);
+  if (!close_generated(output.outfile, output.outfile_staged))
+    generr(Err::WRITE_FAILED, output.outfile_path);
 }
 
-void finish_output_file() {
-  open_deferred_output();
-  if (output_state.outfile.is_open()) close_output_file();
+void finish_output_file(const RunInputs& inputs, OutputState& output) {
+  open_deferred_output(inputs, output);
+  if (output.outfile.is_open()) close_output_file(inputs, output);
 }
 
 }  // namespace korvex

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "base/line_record.h"
 #include "output/staged_file.h"
@@ -24,9 +25,8 @@ struct OutputState {
   // `text` is the listed name, `indent` the CREATE level.
   Lines outfiles;
   Lines local_outfiles;
+  // Every file written in the run, once, for the depfile's targets.
+  std::vector<std::string> files_written;
 };
-
-// The one instance, until every pass takes it as a parameter.
-extern OutputState output_state;
 
 }  // namespace korvex

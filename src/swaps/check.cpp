@@ -15,7 +15,7 @@
 
 namespace korvex {
 
-void check_swaps(Lines& lines, const Swaps& table) {
+void check_swaps(RunContext& run, Lines& lines, const Swaps& table) {
   for (const Line& line : lines) {
     if (!match(line.text, "CHECK")) continue;
     std::string before, after;
@@ -23,7 +23,7 @@ void check_swaps(Lines& lines, const Swaps& table) {
     const std::string name = get_paren(line, after, 1);
     if (get_swap_index(table, name) < 0) linerr(Err::SWAP_UNDEFINED, line, name);
   }
-  remove_lines(lines, "CHECK");
+  remove_lines(run, lines, "CHECK");
 }
 
 }  // namespace korvex

@@ -6,6 +6,6 @@
 
 namespace korvex {
 
-void check_swaps(Lines& lines, const Swaps& table);
+void check_swaps(RunContext& run, Lines& lines, const Swaps& table);
 
 }  // namespace korvex

@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "base/diagnostics.h"
-#include "base/options.h"
 #include "defines/conditional_blocks.h"
 #include "expr/value_guards.h"
 #include "swaps/name_matcher.h"
@@ -21,7 +20,7 @@
 namespace korvex {
 namespace {
 
-bool tracing() { return options.VERBOSE && options.DEBUG; }
+bool tracing(const RunContext& run) { return run.options.VERBOSE && run.options.DEBUG; }
 
 // Whether `text` is the SWAP statement that declares `name`: its first word
 // up to a "." is SWAP and its second word is the name.
@@ -90,10 +89,10 @@ struct Substitution {
   // The trace names every entry once, in table order, while the first line
   // is worked on: each entry just before what is found of it there.
   int announced = -1;
-  void announce(int upto) {
+  void announce(RunContext& run, int upto) {
     for (; announced < upto; ++announced) {
       const Swap& s = table[static_cast<size_t>(announced + 1)];
-      trace("Starting swap " + s.name + " -> " + s.value);
+      trace(run, "Starting swap " + s.name + " -> " + s.value);
     }
   }
 
@@ -123,7 +122,7 @@ struct Substitution {
 
 // Substitutes the entries of the table whose names the line holds, in table
 // order; returns whether any entry was applied.
-bool swap_one_line(Line& line, int index, Substitution& sub) {
+bool swap_one_line(RunContext& run, Line& line, int index, Substitution& sub) {
   bool changed = false;
   std::vector<int>& found = sub.found;
   get_matched_names(sub.matcher, line.text, found);
@@ -136,12 +135,12 @@ bool swap_one_line(Line& line, int index, Substitution& sub) {
     const Swap& s = sub.table[e];
     // An entry found earlier may have lost its name to an earlier replacement.
     if ((!exact && !match(line.text, s.name)) || declares(line.text, s.name)) continue;
-    if (tracing()) {
-      if (index == 0) sub.announce(e);
-      trace("found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+    if (tracing(run)) {
+      if (index == 0) sub.announce(run, e);
+      trace(run, "found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
     }
     // A value that holds its own name grows the line at every round.
-    check_replace_size(line, line.text, s.name, s.value == "NULL" ? 0 : s.value.size());
+    check_replace_size(run, line, line.text, s.name, s.value == "NULL" ? 0 : s.value.size());
     swap_line_single(line.text, s);
     line.pending = 1;
     changed = true;
@@ -197,7 +196,7 @@ void group_swap(std::string& text, const Swaps& table) {
     if (!s.name.empty() && match(text, s.name)) swap_str(text, s);
 }
 
-int insert_swaps(Lines& lines, const Swaps& table, Scope scope) {
+int insert_swaps(RunContext& run, Lines& lines, const Swaps& table, Scope scope) {
   const bool all = scope == Scope::kAll;
   bool any = false;
   std::optional<Substitution> sub;  // made when the first line needs it
@@ -207,20 +206,20 @@ int insert_swaps(Lines& lines, const Swaps& table, Scope scope) {
     if (!sub) sub.emplace(table);
     // Most lines hold no name's first byte: nothing to test further.
     if (may_hold_name(sub->matcher, line.text) && !match(line.text, "CHECK") &&
-        !is_placeholder(line.text) && swap_one_line(line, static_cast<int>(i), *sub))
+        !is_placeholder(line.text) && swap_one_line(run, line, static_cast<int>(i), *sub))
       any = true;
-    if (i == 0 && tracing()) sub->announce(static_cast<int>(table.size()) - 1);
+    if (i == 0 && tracing(run)) sub->announce(run, static_cast<int>(table.size()) - 1);
   }
-  if (tracing() && !any) trace("No swaps found");
-  if (tracing() && any) print_debug(lines, "insert_swaps");
+  if (tracing(run) && !any) trace(run, "No swaps found");
+  if (tracing(run) && any) print_debug(run, lines, "insert_swaps");
   return any ? 1 : 0;
 }
 
-void insert_swaps_defs(cntr census, Lines& lines, const Swaps& swaps, const Defs& defs,
-                       Scope scope) {
+void insert_swaps_defs(RunContext& run, cntr census, Lines& lines, const Swaps& swaps,
+                       const Defs& defs, Scope scope) {
   const bool final = scope == Scope::kAll;
-  if (census.swap_count > 0 || final) insert_swaps(lines, swaps, scope);
-  if (census.define_count > 0 || final) insert_defs(lines, defs, scope, Blocks::kEvery);
+  if (census.swap_count > 0 || final) insert_swaps(run, lines, swaps, scope);
+  if (census.define_count > 0 || final) insert_defs(run, lines, defs, scope, Blocks::kEvery);
   clean_append(lines);
 }
 

@@ -18,7 +18,6 @@
 #include "base/diagnostics.h"
 #include "base/errors.h"
 #include "base/limits.h"
-#include "base/options.h"
 #include "expr/value_guards.h"
 #include "text/pattern_index.h"
 #include "text/strings.h"
@@ -81,7 +80,7 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
 // the entry that would grow.
 class CrossSubstitution {
  public:
-  CrossSubstitution(Swaps& t, const Lines& decl) : t_(t), decl_(decl) {
+  CrossSubstitution(RunContext& run, Swaps& t, const Lines& decl) : run_(run), t_(t), decl_(decl) {
     const size_t count = t.size();
     std::uint64_t table_bytes = 0;
     names_.reserve(count);
@@ -191,13 +190,14 @@ class CrossSubstitution {
   // text held it.
   bool step(size_t a, std::string& text, const Swap& by) {
     if (by.name.empty() || !match(text, by.name)) return false;
-    check_replace_size(decl_[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
+    check_replace_size(run_, decl_[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
     swap_str(text, by);
     work_ += text.size();
     if (work_ > budget_) linerr(Err::SWAP_WORK, decl_[a], names_[a], budget_);
     return true;
   }
 
+  RunContext& run_;
   Swaps& t_;
   const Lines& decl_;
   std::vector<std::string> names_;  // as declared, for the error
@@ -213,24 +213,24 @@ class CrossSubstitution {
   std::vector<int> pairs_, found_;
 };
 
-void trace_swaps(const Swaps& table) {
-  if (!options.DEBUG) return;
-  trace("Total of " + std::to_string(table.size()) + " swaps: ");
+void trace_swaps(RunContext& run, const Swaps& table) {
+  if (!run.options.DEBUG) return;
+  trace(run, "Total of " + std::to_string(table.size()) + " swaps: ");
   for (size_t i = 0; i < table.size(); ++i) {
     const Swap& s = table[i];
-    trace((s.global ? "Swap (global) " : "Swap ") + std::to_string(i) + ": " + s.name + " -> " +
-          s.value);
+    trace(run, (s.global ? "Swap (global) " : "Swap ") + std::to_string(i) + ": " + s.name +
+                   " -> " + s.value);
   }
-  trace("");
+  trace(run, "");
 }
 
 }  // namespace
 
-int set_swaps(const Lines& lines, Swaps& table, int build) {
+int set_swaps(RunContext& run, const Lines& lines, Swaps& table, int build) {
   table.clear();
   table.push_back(Swap{"BUILD_NUM", std::to_string(build), false, false});
   table.push_back(Swap{"VERSION", kVersion, false, false});
-  const size_t cap = options.MAX_DEFS > 0 ? static_cast<size_t>(options.MAX_DEFS) : 0;
+  const size_t cap = run.options.MAX_DEFS > 0 ? static_cast<size_t>(run.options.MAX_DEFS) : 0;
   std::string name, value;
   Lines decl(2);  // the statement behind each entry (none for the two built in)
   std::unordered_map<std::string, int> first = {{"BUILD_NUM", 0}, {"VERSION", 1}};
@@ -246,18 +246,18 @@ int set_swaps(const Lines& lines, Swaps& table, int build) {
       if (at < 0 && !name.empty()) first.emplace(name, static_cast<int>(table.size()));
       table.push_back(Swap{name, value, global, cmd});
       decl.push_back(line);
-      if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, options.MAX_DEFS);
+      if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, run.options.MAX_DEFS);
     } else if (!table[at].cmd) {
       decl[static_cast<size_t>(at)] = line;
       table[at].value = value;
       table[at].global = global;
     }
   }
-  CrossSubstitution(table, decl).run();
+  CrossSubstitution(run, table, decl).run();
   // A name emptied by the cross-substitution would match everywhere: such an
   // entry is dropped, the others stay.
   std::erase_if(table, [](const Swap& s) { return s.name.empty(); });
-  trace_swaps(table);
+  trace_swaps(run, table);
   return static_cast<int>(table.size());
 }
 

@@ -6,13 +6,13 @@
 
 namespace korvex {
 
-void set_includes(Lines& lines, Lines& incl) {
+void set_includes(RunContext& run, Lines& lines, Lines& incl) {
   for (const Line& l : lines) {
     if (!match(l.text, "INCLUDE")) continue;
     incl.push_back(l);
-    trace("source file included: " + l.text);
+    trace(run, "source file included: " + l.text);
   }
-  remove_lines(lines, "INCLUDE");
+  remove_lines(run, lines, "INCLUDE");
 }
 
 }  // namespace korvex

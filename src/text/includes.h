@@ -7,6 +7,6 @@
 namespace korvex {
 
 // Moves the INCLUDE statements of `lines` into `incl`.
-void set_includes(Lines& lines, Lines& incl);
+void set_includes(RunContext& run, Lines& lines, Lines& incl);
 
 }  // namespace korvex

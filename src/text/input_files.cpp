@@ -18,51 +18,37 @@
 #include <utility>
 
 #include "base/limits.h"
-#include "base/options.h"
-#include "base/run_state.h"
 
 namespace korvex {
 namespace {
 
-struct Key {
-  dev_t dev;
-  ino_t ino;
-  auto operator<=>(const Key&) const = default;
-};
-
-struct Kept {
-  std::unique_ptr<InputFile> file;
-  struct stat st;
-};
-
-std::map<Key, Kept> kept;
-
-Key key_of(const struct stat& st) { return {st.st_dev, st.st_ino}; }
+FileIdentity key_of(const struct stat& st) { return {st.st_dev, st.st_ino}; }
 
 bool same_time(const timespec& a, const timespec& b) {
   return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
 // A pipe or a device is what was read; a regular file only while unchanged.
-bool still_current(const Kept& k, const struct stat& st) {
+bool still_current(const RunInputs::Kept& k, const struct stat& st) {
   if (!S_ISREG(k.st.st_mode)) return true;
   return S_ISREG(st.st_mode) && st.st_size == k.st.st_size && same_time(st.st_mtim, k.st.st_mtim) &&
          same_time(st.st_ctim, k.st.st_ctim);
 }
 
-const InputFile* find_kept(const struct stat& st) {
-  const auto it = kept.find(key_of(st));
-  if (it == kept.end() || !still_current(it->second, st)) return nullptr;
+const InputFile* find_kept(const RunInputs& inputs, const struct stat& st) {
+  const auto it = inputs.kept.find(key_of(st));
+  if (it == inputs.kept.end() || !still_current(it->second, st)) return nullptr;
   return it->second.file.get();
 }
 
 // Reads the open file `fd` up to its end or the first limit it meets.
 class Loader {
  public:
-  Loader(int fd, const struct stat& st) : fd_(fd) {
-    const std::uint64_t total = input_total_limit();
-    room_ = run_state.input_bytes < total ? total - run_state.input_bytes : 0;
-    line_limit_ = input_line_limit();
+  Loader(const Options& options, std::uint64_t bytes_read, int fd, const struct stat& st)
+      : fd_(fd) {
+    const std::uint64_t total = input_total_limit(options);
+    room_ = bytes_read < total ? total - bytes_read : 0;
+    line_limit_ = input_line_limit(options);
     max_newlines_ = static_cast<std::size_t>(std::max(options.MAX_LINES - 1, 1));
     // A regular file is read in one piece of its size; one byte more lets
     // the read that finds its end, or the first byte past the room, land.
@@ -84,7 +70,6 @@ class Loader {
       if (n == 0) break;
       if (!take(file_->size, file_->size + static_cast<std::size_t>(n))) break;
     }
-    run_state.input_bytes += file_->size;
     return std::move(file_);
   }
 
@@ -140,20 +125,21 @@ class Loader {
 
 }  // namespace
 
-std::uint64_t input_line_limit() {
+std::uint64_t input_line_limit(const Options& options) {
   const auto lines = static_cast<std::uint64_t>(std::max(options.MAX_LINES, 0));
   return std::max(kInputLineFloor, kInputLinePerLine * lines);
 }
 
-std::uint64_t input_total_limit() {
+std::uint64_t input_total_limit(const Options& options) {
   const auto lines = static_cast<std::uint64_t>(std::max(options.MAX_LINES, 0));
   return std::max(kInputTotalFloor, kInputTotalPerLine * lines);
 }
 
-const InputFile* input_file(const std::string& path) {
+const InputFile* input_file(RunContext& run, const std::string& path) {
+  RunInputs& inputs = run.state.inputs;
   struct stat st;
   if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
-  if (const InputFile* f = find_kept(st)) return f;
+  if (const InputFile* f = find_kept(inputs, st)) return f;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return nullptr;
   struct stat opened;
@@ -162,18 +148,17 @@ const InputFile* input_file(const std::string& path) {
     return nullptr;
   }
   // The name may have been given to another file between the two looks.
-  if (const InputFile* f = find_kept(opened)) {
+  if (const InputFile* f = find_kept(inputs, opened)) {
     close(fd);
     return f;
   }
-  std::unique_ptr<InputFile> file = Loader(fd, opened).load();
+  std::unique_ptr<InputFile> file = Loader(run.options, inputs.bytes, fd, opened).load();
   close(fd);
-  Kept& k = kept[key_of(opened)];
+  inputs.bytes += file->size;
+  RunInputs::Kept& k = inputs.kept[key_of(opened)];
   k.file = std::move(file);
   k.st = opened;
   return k.file.get();
 }
-
-void forget_input_files() { kept.clear(); }
 
 }  // namespace korvex

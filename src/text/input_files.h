@@ -12,38 +12,20 @@
 // MAX_LINES lines can be; the reader reports a limit where it meets the cut.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <string_view>
+
+#include "base/run_state.h"
 
 namespace korvex {
-
-struct InputFile {
-  enum class Cut { kNone, kLineTooLong, kRunInputFull };
-
-  // The bytes as read: the whole file, or what comes before the cut.
-  std::string_view bytes() const { return {data.get(), size}; }
-
-  std::unique_ptr<char[]> data;
-  std::size_t size = 0;
-  std::size_t newlines = 0;  // in bytes()
-  bool read_failed = false;  // opened, but a read failed
-  Cut cut = Cut::kNone;      // reading stopped at a limit, at the start of a line
-  int cut_line = 0;          // the number of that line
-};
 
 // The file `path` names, read at the first call for it in the run; nullptr
 // when it cannot be opened for reading (it does not exist, is a directory,
 // or open fails). Nothing is kept for a file that cannot be opened.
-const InputFile* input_file(const std::string& path);
+const InputFile* input_file(RunContext& run, const std::string& path);
 
 // The limits in force, raised with MAX_LINES.
-std::uint64_t input_line_limit();
-std::uint64_t input_total_limit();
-
-// Drops every kept file; a new run starts with none.
-void forget_input_files();
+std::uint64_t input_line_limit(const Options& options);
+std::uint64_t input_total_limit(const Options& options);
 
 }  // namespace korvex

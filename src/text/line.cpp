@@ -4,7 +4,6 @@
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
-#include "base/options.h"
 
 namespace korvex {
 
@@ -17,7 +16,7 @@ void copy_line(const Line& src, Line& dst, int mark) {
   dst.pending = mark ? 1 : src.pending;
 }
 
-void copy_lines(const Lines& src, Lines& dst, int append) {
+void copy_lines(const Options& options, const Lines& src, Lines& dst, int append) {
   const size_t d = append ? dst.size() : 0;
   if (d + src.size() > static_cast<size_t>(options.MAX_LINES))
     generr(Err::LINE_COPY_FULL, options.MAX_LINES);
@@ -37,10 +36,10 @@ namespace {
 // Deletes the lines `drop` holds true for; the trace names the removal by
 // `pattern`.
 template <class Drop>
-int remove_lines_if(Lines& lines, const std::string& pattern, Drop drop) {
-  if (options.VERBOSE && options.DEBUG) {
-    trace("");
-    trace("Starting remove lines, pattern: " + pattern);
+int remove_lines_if(RunContext& run, Lines& lines, const std::string& pattern, Drop drop) {
+  if (run.options.VERBOSE && run.options.DEBUG) {
+    trace(run, "");
+    trace(run, "Starting remove lines, pattern: " + pattern);
   }
   const size_t n = lines.size();
   size_t r = 0;
@@ -50,21 +49,21 @@ int remove_lines_if(Lines& lines, const std::string& pattern, Drop drop) {
   for (; r < n; ++r)
     if (!drop(lines[r].text)) lines[w++] = std::move(lines[r]);
   lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(w), lines.end());
-  if (options.VERBOSE) print_debug(lines, "remove_lines " + pattern);
+  if (run.options.VERBOSE) print_debug(run, lines, "remove_lines " + pattern);
   return static_cast<int>(w) + 1;
 }
 
 }  // namespace
 
-int remove_lines(Lines& lines, const std::string& pattern) {
-  return remove_lines_if(lines, pattern, [&pattern](const std::string& text) {
+int remove_lines(RunContext& run, Lines& lines, const std::string& pattern) {
+  return remove_lines_if(run, lines, pattern, [&pattern](const std::string& text) {
     return text.find(pattern) != std::string::npos;
   });
 }
 
-int remove_empty_lines(Lines& lines) {
+int remove_empty_lines(RunContext& run, Lines& lines) {
   const std::string name(kEmptyLine);
-  return remove_lines_if(lines, name, [&name](const std::string& text) {
+  return remove_lines_if(run, lines, name, [&name](const std::string& text) {
     return text.empty() || text.find(name) != std::string::npos;
   });
 }
@@ -83,7 +82,7 @@ void insert_ignored(Lines& lines, const Lines& ignored) {
   }
 }
 
-void push_line(Lines& dst, Line line) {
+void push_line(const Options& options, Lines& dst, Line line) {
   if (dst.size() >= static_cast<size_t>(options.MAX_LINES))
     generr(Err::LINE_COPY_FULL, options.MAX_LINES);
   dst.push_back(std::move(line));

@@ -16,10 +16,9 @@
 #include "base/diagnostics.h"
 #include "base/errors.h"
 #include "base/memory.h"
-#include "base/options.h"
-#include "text/paren.h"
 #include "text/checks.h"
 #include "text/keyword.h"
+#include "text/paren.h"
 #include "text/reader.h"
 #include "text/strings.h"
 
@@ -61,7 +60,7 @@ void rewrite_conditionals(std::string& s) {
   }
 }
 
-void rewrite_enum(const Line& rec, std::string& s) {
+void rewrite_enum(const Options& options, const Line& rec, std::string& s) {
   const std::vector<std::string> words = words_of(s);
   // The word array has room for MAX_DEFS - 1 words: "ENUM" and its names.
   if (words.size() > static_cast<size_t>(options.MAX_DEFS) - 1)
@@ -106,7 +105,8 @@ bool is_plain(const std::string& s, bool raw = false) {
 // rest is appended there.
 class StatementSink {
  public:
-  StatementSink(Lines& in, Lines& out) : in_(in), out_(out) {}
+  StatementSink(size_t max_lines, Lines& in, Lines& out)
+      : max_lines_(max_lines), in_(in), out_(out) {}
 
   // Stores `text` as the next statement, a copy of `rec` otherwise, once
   // `consumed` input lines have been read.
@@ -165,10 +165,10 @@ class StatementSink {
  private:
   size_t count() const { return in_place_ ? written_ : out_.size(); }
   void check_room() const {
-    if (count() >= static_cast<size_t>(options.MAX_LINES))
-      generr(Err::LINE_COPY_FULL, options.MAX_LINES);
+    if (count() >= max_lines_) generr(Err::LINE_COPY_FULL, max_lines_);
   }
 
+  const size_t max_lines_;
   Lines& in_;
   Lines& out_;
   bool in_place_ = true;
@@ -177,14 +177,14 @@ class StatementSink {
 
 }  // namespace
 
-int set_lines(Lines& in, Lines& out, Lines& ignored, Stream stream,
+int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream stream,
               const IncludeSplicer& include) {
   const bool defmode = stream == Stream::kDefinition;
-  if (options.VERBOSE && options.DEBUG)
-    trace("set_lines started for " + (in.empty() ? std::string() : in[0].file.str()));
+  if (run.options.VERBOSE && run.options.DEBUG)
+    trace(run, "set_lines started for " + (in.empty() ? std::string() : in[0].file.str()));
   out.clear();
   const std::string first_file = in.empty() ? std::string() : in[0].file.str();
-  StatementSink sink(in, out);
+  StatementSink sink(static_cast<size_t>(run.options.MAX_LINES), in, out);
   // The closing empty line goes into the last slot: without one spare, the
   // input's storage would have to grow.
   if (in.capacity() == in.size()) sink.leave_input();
@@ -288,7 +288,7 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, Stream stream,
       caps = capitals_of(s);
     }
     if (has("ENUM ")) {
-      rewrite_enum(rec, s);
+      rewrite_enum(run.options, rec, s);
       caps = capitals_of(s);
     }
     if (defmode && has("INCLUDE")) {
@@ -312,12 +312,12 @@ int set_lines(Lines& in, Lines& out, Lines& ignored, Stream stream,
   sink.store(rec, std::string(), in.size() + 1);
   sink.finish();
   // The trace of a verbose run shows the removal, whether or not it deletes anything.
-  if (marked || options.VERBOSE) remove_lines(out, kRemoveRemark);
+  if (marked || run.options.VERBOSE) remove_lines(run, out, kRemoveRemark);
   if (defmode) {
     check_def_lines(out);
-    remove_empty_lines(out);
+    remove_empty_lines(run, out);
   }
-  if (options.VERBOSE) print_debug(out, "set_lines");
+  if (run.options.VERBOSE) print_debug(run, out, "set_lines");
   if (depth > 0) generr(Err::UNCLOSED_BLOCK_REMARK, first_file);
   in.clear();
   return static_cast<int>(out.size()) + 1;

@@ -23,7 +23,7 @@ using IncludeSplicer = std::function<void(const Line& rec, const std::string& st
 // with an "IGNOREPARSE" placeholder in `out`. In the definition stream each
 // INCLUDE statement is handed to `include`. Returns the number of
 // statements plus one.
-int set_lines(Lines& in, Lines& out, Lines& ignored, Stream stream,
+int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream stream,
               const IncludeSplicer& include = {});
 
 }  // namespace korvex

@@ -8,7 +8,6 @@
 #include <cstdlib>
 
 #include "base/errors.h"
-#include "base/options.h"
 #include "text/input_files.h"
 #include "text/strings.h"
 
@@ -59,19 +58,19 @@ void check_file_name(const std::string& name) {
   generr(Err::NAME_CONTROL_CHAR, shown);
 }
 
-std::string find_path(const Line& line, const std::string& name) {
+std::string find_path(RunContext& run, const Line& line, const std::string& name) {
   check_file_name(name);
-  for (const std::string& d : options.incdirs)
-    if (file_exists(line, d + name, 0, 1)) return d;
-  file_exists(line, name, 0, 0);
+  for (const std::string& d : run.options.incdirs)
+    if (file_exists(run, line, d + name, true)) return d;
+  file_exists(run, line, name, false);
   return "";
 }
 
-bool file_exists(const Line& line, std::string name, int, int quiet) {
+bool file_exists(RunContext& run, const Line& line, std::string name, bool quiet) {
   remove_last_spaces(name);
   // The test reads the file, once for the run: a pipe has nothing left for
   // a second open (text/input_files.h). A directory is not a file.
-  if (input_file(name) != nullptr) return true;
+  if (input_file(run, name) != nullptr) return true;
   if (quiet) return false;
   if (!is_no_line(line)) linerr(Err::FILE_NOT_FOUND, line, name);
   generr(Err::CMDLINE_FILE_OPEN, get_path() + name);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/file_names.h"
+#include "base/run_state.h"
 #include "text/line.h"
 
 namespace korvex {
@@ -27,7 +28,9 @@ bool holds_control_char(const std::string& name);
 // 300 for a statement (`line` has a text) and general error 100 for a file
 // named on the command line (`line` is a default Line). A name with a
 // control character is error 123 before any search.
-std::string find_path(const Line& line, const std::string& name);
-bool file_exists(const Line& line, std::string name, int unused, int quiet);
+std::string find_path(RunContext& run, const Line& line, const std::string& name);
+// Whether `name` can be opened; when it cannot and `quiet` is false, the
+// error find_path(RunContext& run) reports.
+bool file_exists(RunContext& run, const Line& line, std::string name, bool quiet);
 
 }  // namespace korvex

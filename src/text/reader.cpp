@@ -11,7 +11,6 @@
 #include "base/diagnostics.h"
 #include "base/errors.h"
 #include "base/memory.h"
-#include "base/options.h"
 #include "text/input_files.h"
 #include "text/strings.h"
 
@@ -66,7 +65,8 @@ namespace {
 // record, and an empty file yields one record.
 class LineSplitter {
  public:
-  LineSplitter(const std::string& path, Lines& lines) : path_(path), file_(path), lines_(lines) {}
+  LineSplitter(const Options& options, const std::string& path, Lines& lines)
+      : options_(options), path_(path), file_(path), lines_(lines) {}
 
   // The records of every line that a newline ends.
   void add(std::string_view bytes) {
@@ -94,14 +94,14 @@ class LineSplitter {
   [[noreturn]] void stop_at(const InputFile& file) {
     check_room();
     if (file.cut == InputFile::Cut::kLineTooLong)
-      generr(Err::INPUT_LINE_TOO_LONG, path_, file.cut_line, input_line_limit());
-    generr(Err::INPUT_TOO_LARGE, path_, input_total_limit());
+      generr(Err::INPUT_LINE_TOO_LONG, path_, file.cut_line, input_line_limit(options_));
+    generr(Err::INPUT_TOO_LARGE, path_, input_total_limit(options_));
   }
 
  private:
   void check_room() const {
-    if (lines_.size() == static_cast<size_t>(options.MAX_LINES) - 1)
-      generr(Err::FILE_TOO_LONG, path_, options.MAX_LINES);
+    if (lines_.size() == static_cast<size_t>(options_.MAX_LINES) - 1)
+      generr(Err::FILE_TOO_LONG, path_, options_.MAX_LINES);
   }
 
   void record(std::string_view text, bool has_hash) {
@@ -116,6 +116,7 @@ class LineSplitter {
     if (depth_ > 0 || has_hash) l.text = remove_remark(l, depth_);
   }
 
+  const Options& options_;
   const std::string& path_;
   const FileName file_;
   Lines& lines_;
@@ -125,25 +126,25 @@ class LineSplitter {
 
 }  // namespace
 
-int read_file(std::string path, Lines& lines, int) {
+int read_file(RunContext& run, std::string path, Lines& lines) {
   remove_last_spaces(path);
   lines.clear();
-  const InputFile* file = input_file(path);
+  const InputFile* file = input_file(run, path);
   if (file == nullptr || file->read_failed) generr(Err::FILE_OPEN, path);
   // One slot more than the records: normalisation appends an empty line and
   // can then work in this array's storage. The records, then their texts,
   // are made from the top of the heap: a text takes its bytes and about 24
   // more (the allocator's header, the terminating 0, rounding to 16).
   const size_t count = file->newlines + 1;
-  const size_t slots = std::min(count, static_cast<size_t>(options.MAX_LINES) - 1) + 1;
+  const size_t slots = std::min(count, static_cast<size_t>(run.options.MAX_LINES) - 1) + 1;
   prefault_heap(slots * (sizeof(Line) + 24) + file->size);
   lines.reserve(slots);
   advise_memory();
-  LineSplitter split(path, lines);
+  LineSplitter split(run.options, path, lines);
   split.add(file->bytes());
   if (file->cut != InputFile::Cut::kNone) split.stop_at(*file);
   split.finish();
-  trace("read file " + path);
+  trace(run, "read file " + path);
   return static_cast<int>(lines.size());
 }
 

@@ -5,13 +5,14 @@
 
 #include <string>
 
+#include "base/run_state.h"
 #include "text/line.h"
 
 namespace korvex {
 
 // Reads `path` into `lines` (replacing their content); returns the number of
 // records stored. A final newline yields one more, empty, record.
-int read_file(std::string path, Lines& lines, int unused = 0);
+int read_file(RunContext& run, std::string path, Lines& lines);
 
 // The text of `line` without remarks, given the block-remark depth at the
 // start of the line; updates `depth` and may set the line's remark.

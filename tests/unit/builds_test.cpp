@@ -19,7 +19,7 @@ TEST_F(BuildsTest, OneBlockPerBuild) {
                      "ENDIF SLOW", "SWAP X BUILD_NUM", "ENDBUILD",  "BUILD",      "SWAP W 16",
                      "IFDEF SLOW", "SWAP S 2",       "ENDIF SLOW", "ENDBUILD",   "SWAP Z 0"};
   Lines l = lines_of(def);
-  set_builds(l);
+  set_builds(run, l);
   EXPECT_EQ(l[1].text, "IFDEF BUILD0");
   EXPECT_EQ(l[6].text, "SWAP X BUILD_NUM");
   EXPECT_EQ(l[7].text, "ENDIF BUILD0");
@@ -28,15 +28,15 @@ TEST_F(BuildsTest, OneBlockPerBuild) {
 
   // Other blocks inside the kept build stay whole for the define pass.
   Lines b0 = l;
-  remove_builds(b0, 0);
+  remove_builds(run, b0, 0);
   EXPECT_EQ(texts_of(b0), (Texts{"SWAP W 8", "DEFINE FAST", "IFDEF SLOW", "SWAP S 1",
                                  "ENDIF SLOW", "SWAP X BUILD_NUM", "SWAP Z 0"}));
   Lines b1 = l;
-  remove_builds(b1, 1);
+  remove_builds(run, b1, 1);
   EXPECT_EQ(texts_of(b1),
             (Texts{"SWAP W 8", "SWAP W 16", "IFDEF SLOW", "SWAP S 2", "ENDIF SLOW", "SWAP Z 0"}));
   Lines none = l;
-  remove_builds(none, 2);
+  remove_builds(run, none, 2);
   EXPECT_EQ(texts_of(none), (Texts{"SWAP W 8", "SWAP Z 0"}));
 }
 
@@ -54,7 +54,7 @@ TEST_F(BuildsTest, Errors) {
   };
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);
-    const KorvexError e = error_of([&] { set_builds(l); });
+    const KorvexError e = error_of([&] { set_builds(run, l); });
     EXPECT_EQ(e.number, c.number);
     ASSERT_GE(e.message.size(), c.tail.size());
     EXPECT_EQ(e.message.substr(e.message.size() - c.tail.size()), c.tail);
@@ -65,7 +65,7 @@ TEST_F(BuildsTest, CheckSwaps) {
   Swaps t = {Swap{"BUILD_NUM", "0", false, false}, Swap{"VERSION", "1.2", false, false},
              Swap{"WIDTH", "8", false, false}};
   Lines l = lines_of({"a", "CHECK(WIDTH)", "CHECK(VERSION) b", "c"});
-  check_swaps(l, t);
+  check_swaps(run, l, t);
   EXPECT_EQ(texts_of(l), (Texts{"a", "c"}));
 
   struct Case {
@@ -79,7 +79,7 @@ TEST_F(BuildsTest, CheckSwaps) {
   };
   for (const Case& c : cases) {
     Lines bad = lines_of({c.text});
-    const KorvexError e = error_of([&] { check_swaps(bad, t); });
+    const KorvexError e = error_of([&] { check_swaps(run, bad, t); });
     EXPECT_EQ(e.number, c.number);
     ASSERT_GE(e.message.size(), c.tail.size());
     EXPECT_EQ(e.message.substr(e.message.size() - c.tail.size()), c.tail);

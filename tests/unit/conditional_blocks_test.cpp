@@ -60,16 +60,16 @@ TEST_F(ConditionalBlocksTest, Resolution) {
   testing::TempDir dir;
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);
-    insert_defs(l, defs_of(c.defined), c.all ? Scope::kAll : Scope::kPending, Blocks::kEvery);
+    insert_defs(run, l, defs_of(c.defined), c.all ? Scope::kAll : Scope::kPending, Blocks::kEvery);
     EXPECT_EQ(texts_of(l), c.out) << c.what;
     // Traced, the pass keeps the marked lines to the end of its walk: the
     // result is the same.
     options.DEBUG = options.VERBOSE = true;
-    run_state.debugfile.open(dir.path() + "/korvex.dbg");
+    state.debugfile.open(dir.path() + "/korvex.dbg");
     l = lines_of(c.in);
-    insert_defs(l, defs_of(c.defined), c.all ? Scope::kAll : Scope::kPending, Blocks::kEvery);
+    insert_defs(run, l, defs_of(c.defined), c.all ? Scope::kAll : Scope::kPending, Blocks::kEvery);
     EXPECT_EQ(texts_of(l), c.out) << c.what << " (traced)";
-    run_state.debugfile.close();
+    state.debugfile.close();
     options.DEBUG = options.VERBOSE = false;
   }
 }
@@ -79,10 +79,10 @@ TEST_F(ConditionalBlocksTest, NonFinalRunLooksOnlyAtPendingLines) {
   l[0].pending = 0;
   l[1].pending = 0;
   l[3].pending = 0;
-  insert_defs(l, defs_of({"A"}), Scope::kPending, Blocks::kEvery);
+  insert_defs(run, l, defs_of({"A"}), Scope::kPending, Blocks::kEvery);
   // The block at 0 is not considered; the one at 4 is, its lines whatever their flag.
   EXPECT_EQ(texts_of(l), (Texts{"IFDEF A", "x DVAL(A)", "ENDIF A", "y DVAL(A)"}));
-  insert_defs(l, defs_of({"A"}), Scope::kAll, Blocks::kEvery);
+  insert_defs(run, l, defs_of({"A"}), Scope::kAll, Blocks::kEvery);
   EXPECT_EQ(texts_of(l), (Texts{"x 1", "y 1"}));
 }
 
@@ -105,7 +105,8 @@ TEST_F(ConditionalBlocksTest, Errors) {
   };
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);
-    const KorvexError e = error_of([&] { insert_defs(l, defs_of({"A"}), Scope::kAll, Blocks::kEvery); });
+    const KorvexError e =
+        error_of([&] { insert_defs(run, l, defs_of({"A"}), Scope::kAll, Blocks::kEvery); });
     EXPECT_EQ(e.number, c.number);
     ASSERT_GE(e.message.size(), c.tail.size());
     EXPECT_EQ(e.message.substr(e.message.size() - c.tail.size()), c.tail);
@@ -119,7 +120,7 @@ TEST_F(ConditionalBlocksTest, DeepNesting) {
   in.push_back("x");
   for (int i = 0; i < depth; ++i) in.push_back("ENDIF A");
   Lines l = lines_of(in);
-  insert_defs(l, defs_of({"A"}), Scope::kAll, Blocks::kEvery);
+  insert_defs(run, l, defs_of({"A"}), Scope::kAll, Blocks::kEvery);
   EXPECT_EQ(texts_of(l), (Texts{"x"}));
 }
 
@@ -128,7 +129,7 @@ TEST_F(ConditionalBlocksTest, TrueBlocksAreSetAside) {
                       "ENDIF TRUE(N>2)", "SWAP K 2"});
   for (Line& x : l) x.pending = 0;
   Lines aside = lines_of({"stale"});
-  remove_ifdef_true(l, aside);
+  remove_ifdef_true(run, l, aside);
   EXPECT_EQ(texts_of(l), (Texts{"SWAP N 3", "SWAP K 2"}));
   EXPECT_EQ(texts_of(aside), (Texts{"IFDEF TRUE(N>2)", "IFDEF B", "ENDIF B", "SWAP M 1",
                                     "ENDIF TRUE(N>2)"}));

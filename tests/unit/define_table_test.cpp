@@ -38,7 +38,7 @@ TEST_F(DefineTableTest, Statements) {
     Defs cmd;
     for (const std::string& n : c.cmd) cmd.push_back(Def{n, true, false, true});
     Defs t;
-    EXPECT_EQ(set_defs(lines_of(c.lines), t, cmd), static_cast<int>(c.expected.size()));
+    EXPECT_EQ(set_defs(run, lines_of(c.lines), t, cmd), static_cast<int>(c.expected.size()));
     EXPECT_EQ(entries(t), c.expected);
   }
 }
@@ -47,8 +47,10 @@ TEST_F(DefineTableTest, CapacityCountsCommandLineAndTrue) {
   options.MAX_DEFS = 4;
   const Defs cmd = {Def{"X", true, false, true}};
   Defs t;
-  EXPECT_EQ(set_defs(lines_of({"DEFINE A"}), t, cmd), 3);
-  const KorvexError e = error_of([&] { set_defs(lines_of({"DEFINE A", "DEFINE B"}), t, cmd); });
+  EXPECT_EQ(set_defs(run, lines_of({"DEFINE A"}), t, cmd), 3);
+  const KorvexError e = error_of([&] {
+    set_defs(run, lines_of({"DEFINE A", "DEFINE B"}), t, cmd);
+  });
   EXPECT_EQ(e.number, 107);
   EXPECT_EQ(e.message,
             "Korvex General error 107\n\nDefine number exceeded maximum size of 4  (use max_defs "

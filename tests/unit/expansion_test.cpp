@@ -23,17 +23,17 @@ TEST_F(Expansion, NestedLoopsOneLevelPerCall) {
   Lines l = lines_of({"top", "LOOP ROW 2", "LOOP COL 2", "x_ROW_COL", "ENDLOOP COL", "ENDLOOP ROW",
                       "CREATE s.v DEFCMD(LOOP i 4)"});
   l[0].pending = 0;
-  EXPECT_EQ(insert_loops(l, {}), 1);
+  EXPECT_EQ(insert_loops(run, l, {}), 1);
   EXPECT_EQ(texts_of(l), (Texts{"top", "LOOP COL 2", "x_0_COL", "ENDLOOP COL", "LOOP COL 2",
                                 "x_1_COL", "ENDLOOP COL", "CREATE s.v DEFCMD(LOOP i 4)"}));
   EXPECT_EQ(l[0].pending, 0);  // copied as it was
   l[2].pending = 0;
-  EXPECT_EQ(insert_loops(l, {}), 1);
+  EXPECT_EQ(insert_loops(run, l, {}), 1);
   EXPECT_EQ(texts_of(l), (Texts{"top", "x_0_0", "x_0_1", "x_1_0", "x_1_1",
                                 "CREATE s.v DEFCMD(LOOP i 4)"}));
   EXPECT_EQ(l[1].pending, 1);  // every body copy is new
   EXPECT_EQ(l[1].num, 4);      // and keeps its origin
-  EXPECT_EQ(insert_loops(l, {}), 0);
+  EXPECT_EQ(insert_loops(run, l, {}), 0);
 }
 
 TEST_F(Expansion, LoopNameReplacedLikeFindAndReplace) {
@@ -45,7 +45,7 @@ TEST_F(Expansion, LoopNameReplacedLikeFindAndReplace) {
   Lines l = lines_of({"LOOP AA 9 10"});
   for (const std::string& t : body) l.push_back(lines_of({t})[0]);
   l.push_back(lines_of({"ENDLOOP AA"})[0]);
-  EXPECT_EQ(insert_loops(l, {}), 1);
+  EXPECT_EQ(insert_loops(run, l, {}), 1);
   Texts want;
   for (const char* v : {"9", "10"})
     for (std::string t : body) {
@@ -58,7 +58,7 @@ TEST_F(Expansion, LoopNameReplacedLikeFindAndReplace) {
 
 TEST_F(Expansion, EmptyBodyProducesNothingWhateverTheRange) {
   Lines l = lines_of({"LOOP i 2147483647", "ENDLOOP i", "y"});
-  EXPECT_EQ(insert_loops(l, {}), 1);
+  EXPECT_EQ(insert_loops(run, l, {}), 1);
   EXPECT_EQ(texts_of(l), (Texts{"y"}));
 }
 
@@ -73,20 +73,20 @@ TEST_F(Expansion, ConcatFolds) {
   };
   for (const auto& [line, folded] : cases) {
     Lines l = lines_of({"ITER k 2", line, "ENDITER k"});
-    insert_iters(l, {});
+    insert_iters(run, l, {});
     EXPECT_EQ(texts_of(l), (Texts{folded})) << line;
   }
 }
 
 // One pass per ITER statement over the whole array, written out plainly: the
 // sweep of insert_iters must give the same lines, flags and errors.
-void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
+void reference_pass(RunContext& run, Lines& lines, const std::string& name, const Loops& table) {
   Lines out;
   auto emit = [&](Line line) {
     line.pending = 1;
     out.push_back(line);
-    if (out.size() >= static_cast<size_t>(options.MAX_LINES))
-      generr(Err::ITER_INSERT_FULL, options.MAX_LINES);
+    if (out.size() >= static_cast<size_t>(run.options.MAX_LINES))
+      generr(Err::ITER_INSERT_FULL, run.options.MAX_LINES);
   };
   bool inside = false, done = false;
   Loop range;
@@ -100,8 +100,8 @@ void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
       if (match(t, "CONCAT")) {  // one form per line here
         std::string whole, item, sep, list;
         const bool rev = get_concat(line, "CONCAT", whole, item, sep);
-        if (range.last - range.first + 1 > options.MAX_LINES)
-          generr(Err::ITER_INSERT_FULL, options.MAX_LINES);
+        if (range.last - range.first + 1 > run.options.MAX_LINES)
+          generr(Err::ITER_INSERT_FULL, run.options.MAX_LINES);
         for (int i = 0; i <= range.last - range.first; ++i) {
           std::string one = item;
           find_and_replace(one, name, std::to_string(rev ? range.first + i : range.last - i), 0);
@@ -121,7 +121,7 @@ void reference_pass(Lines& lines, const std::string& name, const Loops& table) {
       if (count_string(t) < 3)
         range = table[get_loop_index(line, name, table, 0)];
       else
-        parse_loop_statement(line, range);
+        parse_loop_statement(run, line, range);
       inside = true;
     } else {
       emit(line);
@@ -161,10 +161,10 @@ TEST_F(Expansion, IterSweepMatchesOnePassPerName) {
           for (const Line& x : l)
             if (match(x.text, "ITER") && !match(x.text, "ENDITER"))
               names.push_back(extract_string(x.text, "ITER ", " "));
-          for (const std::string& name : names) reference_pass(l, name, table);
+          for (const std::string& name : names) reference_pass(run, l, name, table);
         },
         input);
-    const std::string got = outcome([&](Lines& l) { insert_iters(l, table); }, input);
+    const std::string got = outcome([&](Lines& l) { insert_iters(run, l, table); }, input);
     ASSERT_EQ(got, expected) << "round " << round << ", max_lines " << options.MAX_LINES;
   }
 }

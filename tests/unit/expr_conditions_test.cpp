@@ -7,10 +7,12 @@
 namespace korvex {
 namespace {
 
+using ConditionsTest = korvex::testing::KorvexTest;
+
 using test::raised;
 using test::src_line;
 
-TEST(ConditionsTest, GetTrue) {
+TEST_F(ConditionsTest, GetTrue) {
   struct Case {
     const char *text, *out;
   } cases[] = {
@@ -21,14 +23,15 @@ TEST(ConditionsTest, GetTrue) {
       {"TRUE(EXPR(1-8/2)<0)", "TRUE"},  // a computed negative value compares
       {"TRUE(1.5>=1.25)", "TRUE"},
   };
-  for (const Case& c : cases) EXPECT_EQ(get_true(src_line(c.text), c.text, "TRUE"), c.out) << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(get_true(run, src_line(c.text), c.text, "TRUE"), c.out) << c.text;
 }
 
-TEST(ConditionsTest, VerifyFailuresAreListedTogether) {
+TEST_F(ConditionsTest, VerifyFailuresAreListedTogether) {
   Lines lines = {src_line("a", 1), src_line("VERIFY(1==2) else first", 2),
                  src_line("VERIFY(2==2) else fine", 3), src_line("VERIFY(N>1) else second", 4),
                  src_line("VERIFY(0)", 5), src_line("b", 6)};
-  test::Raised r = raised([&] { check_verify(lines); });
+  test::Raised r = raised([&] { check_verify(run, lines); });
   EXPECT_EQ(r.number, 118);
   EXPECT_EQ(r.message,
             "Korvex General error 118\n\nVERFIY compare failed.\n"
@@ -39,9 +42,9 @@ TEST(ConditionsTest, VerifyFailuresAreListedTogether) {
   EXPECT_EQ(lines[1].text, "b");
 }
 
-TEST(ConditionsTest, PassingVerifyLinesAreDeleted) {
+TEST_F(ConditionsTest, PassingVerifyLinesAreDeleted) {
   Lines lines = {src_line("VERIFY(EXPR(12%4)==0) else bad"), src_line("x")};
-  check_verify(lines);
+  check_verify(run, lines);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0].text, "x");
 }

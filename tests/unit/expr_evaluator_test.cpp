@@ -12,13 +12,17 @@
 namespace korvex {
 namespace {
 
+using ExprTest = korvex::testing::KorvexTest;
+
 using test::line_error;
 using test::raised;
 using test::src_line;
 
-std::string eval(const std::string& text) { return get_expr(src_line(text), text); }
+std::string eval(RunContext& run, const std::string& text) {
+  return get_expr(run, src_line(text), text);
+}
 
-TEST(ExprTest, Values) {
+TEST_F(ExprTest, Values) {
   struct Case {
     const char *in, *out;
   } cases[] = {
@@ -56,10 +60,10 @@ TEST(ExprTest, Values) {
       {"EXPR((2^70000)-(2^70000)+1)", "1"}, {"EXPR(EXPR(2^70000)>=1.5)", "1"},
       {"EXPR(2@EXPR(0-(2^70000)*(0-1)))", "70000"},
   };
-  for (const Case& c : cases) EXPECT_EQ(eval(c.in), c.out) << c.in;
+  for (const Case& c : cases) EXPECT_EQ(eval(run, c.in), c.out) << c.in;
 }
 
-TEST(ExprTest, Errors) {
+TEST_F(ExprTest, Errors) {
   const std::string not_numeric = "Expression is not numeric (EXPR param)";
   struct Case {
     std::string in;
@@ -88,20 +92,20 @@ TEST(ExprTest, Errors) {
        "Expression nesting exceeds the limit of 256 levels"},
   };
   for (const Case& c : cases) {
-    test::Raised r = raised([&] { eval(c.in); });
+    test::Raised r = raised([&] { eval(run, c.in); });
     EXPECT_EQ(r.number, c.number) << c.in.substr(0, 40);
     EXPECT_EQ(r.message, line_error(c.number, c.shown.empty() ? c.in : c.shown, c.msg))
         << c.in.substr(0, 40);
   }
 }
 
-TEST(ExprTest, LimitBoundaryIsInclusive) {
+TEST_F(ExprTest, LimitBoundaryIsInclusive) {
   // 2^999999 has exactly 1000000 bits.
-  EXPECT_EQ(eval("EXPR((2^999999)/(2^999998))"), "2");
-  EXPECT_EQ(eval("EXPR(2@(1<<999999))"), "999999");
+  EXPECT_EQ(eval(run, "EXPR((2^999999)/(2^999998))"), "2");
+  EXPECT_EQ(eval(run, "EXPR(2@(1<<999999))"), "999999");
 }
 
-TEST(ExprTest, CheckNumeric) {
+TEST_F(ExprTest, CheckNumeric) {
   const Line l = src_line("x");
   EXPECT_TRUE(check_numeric(l, "", "L", 0));
   EXPECT_TRUE(check_numeric(l, " 1 2 ", "L", 0));
@@ -110,13 +114,13 @@ TEST(ExprTest, CheckNumeric) {
             line_error(303, "x", "Expression is not numeric (HEX value)"));
 }
 
-TEST(ExprTest, Log2OfInt) {
+TEST_F(ExprTest, Log2OfInt) {
   const int in[] = {0, 1, 2, 3, 4, 5, 1024, 1025, 2147483647};
   const int out[] = {0, 1, 1, 2, 2, 3, 10, 11, 31};
   for (int i = 0; i < 9; ++i) EXPECT_EQ(get_log2(in[i]), out[i]) << in[i];
 }
 
-TEST(ExprTest, ParenChecks) {
+TEST_F(ExprTest, ParenChecks) {
   struct Case {
     const char* text;
     int number;
@@ -141,10 +145,10 @@ TEST(ExprTest, ParenChecks) {
   }
 }
 
-TEST(ExprTest, LargeValuesAreFast) {
+TEST_F(ExprTest, LargeValuesAreFast) {
   auto start = std::chrono::steady_clock::now();
-  const std::string v = eval("EXPR(2^20000)");
-  const std::string w = eval("EXPR(3^12000+1)");
+  const std::string v = eval(run, "EXPR(2^20000)");
+  const std::string w = eval(run, "EXPR(3^12000+1)");
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(v.size(), 6021u);

@@ -12,15 +12,17 @@
 namespace korvex {
 namespace {
 
+using NumberFormatTest = korvex::testing::KorvexTest;
+
 using test::line_error;
 using test::raised;
 using test::src_line;
 
-std::string format(const std::string& text, const std::string& kw) {
-  return get_base(src_line(text), kw);
+std::string format(RunContext& run, const std::string& text, const std::string& kw) {
+  return get_base(run, src_line(text), kw);
 }
 
-TEST(NumberFormatTest, Literals) {
+TEST_F(NumberFormatTest, Literals) {
   struct Case {
     const char *in, *kw;
     std::string out;
@@ -39,16 +41,16 @@ TEST(NumberFormatTest, Literals) {
       {"OCT(18446744073709551616 66)", "OCT", "66'o2" + std::string(21, '0')},
       {"a HEX(1 4) b HEX(1 4) c HEX(2 4)", "HEX", "a 4'h1 b 4'h1 c HEX(2 4)"},
   };
-  for (const Case& c : cases) EXPECT_EQ(format(c.in, c.kw), c.out) << c.in;
+  for (const Case& c : cases) EXPECT_EQ(format(run, c.in, c.kw), c.out) << c.in;
 }
 
-TEST(NumberFormatTest, NegativeValueOfADirectCallIsTwosComplement) {
+TEST_F(NumberFormatTest, NegativeValueOfADirectCallIsTwosComplement) {
   EXPECT_EQ(dec2hex(BigInteger(-1), 8, 1), "8'hFF");
   EXPECT_EQ(dec2bin(BigInteger(-6), 4, 0), "1010");
   EXPECT_EQ(dec2base(BigInteger(255), 8, 10, ""), "55");
 }
 
-TEST(NumberFormatTest, Errors) {
+TEST_F(NumberFormatTest, Errors) {
   struct Case {
     std::string in;
     int number;
@@ -65,16 +67,16 @@ TEST(NumberFormatTest, Errors) {
   };
   for (const Case& c : cases) {
     const std::string kw = c.in.substr(0, 3);
-    test::Raised r = raised([&] { format(c.in, kw); });
+    test::Raised r = raised([&] { format(run, c.in, kw); });
     EXPECT_EQ(r.number, c.number) << c.in;
     EXPECT_EQ(r.message, line_error(c.number, c.in, c.msg)) << c.in;
   }
 }
 
-TEST(NumberFormatTest, WideLiteralIsFast) {
-  const std::string value = get_expr(src_line("EXPR(2^20000)"), "EXPR(2^20000)");
+TEST_F(NumberFormatTest, WideLiteralIsFast) {
+  const std::string value = get_expr(run, src_line("EXPR(2^20000)"), "EXPR(2^20000)");
   auto start = std::chrono::steady_clock::now();
-  const std::string lit = format("HEX(" + value + " 20004)", "HEX");
+  const std::string lit = format(run, "HEX(" + value + " 20004)", "HEX");
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(lit, "20004'h1" + std::string(5000, '0'));

@@ -8,11 +8,13 @@
 namespace korvex {
 namespace {
 
+using InlineTest = korvex::testing::KorvexTest;
+
 using test::line_error;
 using test::raised;
 using test::src_line;
 
-TEST(InlineTest, LineExpr) {
+TEST_F(InlineTest, LineExpr) {
   struct Case {
     const char *in, *out;
   } cases[] = {
@@ -26,28 +28,28 @@ TEST(InlineTest, LineExpr) {
   };
   for (const Case& c : cases) {
     Line l = src_line(c.in);
-    EXPECT_EQ(line_expr(l), 1) << c.in;
+    EXPECT_EQ(line_expr(run, l), 1) << c.in;
     EXPECT_EQ(l.text, c.out) << c.in;
     EXPECT_EQ(l.pending, 1);
   }
   Line plain = src_line("assign a = b;");
   plain.pending = 1;
-  EXPECT_EQ(line_expr(plain), 0);
+  EXPECT_EQ(line_expr(run, plain), 0);
   EXPECT_EQ(plain.pending, 0);
 }
 
-TEST(InlineTest, InsertPassesCountChanges) {
+TEST_F(InlineTest, InsertPassesCountChanges) {
   Lines lines = {src_line("EXPR(1)"), src_line("x"), src_line("EXPR(2) DUPL(a 2)")};
-  EXPECT_EQ(insert_expr(lines), 2);
+  EXPECT_EQ(insert_expr(run, lines), 2);
   EXPECT_EQ(lines[2].text, "2 aa");
   Lines dupl = {src_line("x"), src_line("DUPL(a 2) DUPL(b 1)")};
-  EXPECT_EQ(insert_dupl(dupl), 1);
+  EXPECT_EQ(insert_dupl(run, dupl), 1);
   EXPECT_EQ(dupl[1].text, "aa b");
   EXPECT_EQ(dupl[1].pending, 1);
   EXPECT_EQ(dupl[0].pending, 0);
 }
 
-TEST(InlineTest, CaseAndConst) {
+TEST_F(InlineTest, CaseAndConst) {
   Lines lines = {src_line("UCASE(Data_Bus) LCASE(ABC)"), src_line("LCASE(ABC) UCASE(def) LCASE(ABC)"),
                  src_line("x UCASE()"), src_line("CONST(WIDTH) CONST(a b)")};
   insert_case(lines);
@@ -65,7 +67,7 @@ TEST(InlineTest, CaseAndConst) {
 
 // A keyword inside a longer word would never be replaced; it is reported
 // instead of looping.
-TEST(InlineTest, KeywordWithoutParenthesis) {
+TEST_F(InlineTest, KeywordWithoutParenthesis) {
   struct Case {
     const char *text, *msg;
     int pass;  // 0 line_expr, 1 remove_const, 2 insert_case
@@ -79,7 +81,7 @@ TEST(InlineTest, KeywordWithoutParenthesis) {
   for (const Case& c : cases) {
     Lines lines = {src_line(c.text)};
     test::Raised r = raised([&] {
-      if (c.pass == 0) line_expr(lines[0]);
+      if (c.pass == 0) line_expr(run, lines[0]);
       if (c.pass == 1) remove_const(lines);
       if (c.pass == 2) insert_case(lines);
     });
@@ -87,7 +89,7 @@ TEST(InlineTest, KeywordWithoutParenthesis) {
   }
 }
 
-TEST(InlineTest, DuplErrorsAndLimit) {
+TEST_F(InlineTest, DuplErrorsAndLimit) {
   struct Case {
     const char *text;
     int number;
@@ -101,7 +103,7 @@ TEST(InlineTest, DuplErrorsAndLimit) {
   };
   for (const Case& c : cases) {
     Line l = src_line(c.text);
-    test::Raised r = raised([&] { line_expr(l); });
+    test::Raised r = raised([&] { line_expr(run, l); });
     EXPECT_EQ(r.message, line_error(c.number, c.text, c.msg)) << c.text;
   }
 }

@@ -7,14 +7,16 @@
 namespace korvex {
 namespace {
 
+using StompTest = korvex::testing::KorvexTest;
+
 using test::line_error;
 using test::raised;
 using test::src_line;
 
-std::vector<std::string> stomped(const std::vector<std::string>& texts) {
+std::vector<std::string> stomped(RunContext& run, const std::vector<std::string>& texts) {
   Lines lines;
   for (const std::string& t : texts) lines.push_back(src_line(t));
-  remove_stomp(lines);
+  remove_stomp(run, lines);
   std::vector<std::string> out;
   for (const Line& l : lines) out.push_back(l.text);
   return out;
@@ -22,7 +24,7 @@ std::vector<std::string> stomped(const std::vector<std::string>& texts) {
 
 using Texts = std::vector<std::string>;
 
-TEST(StompTest, Forms) {
+TEST_F(StompTest, Forms) {
   struct Case {
     Texts in, out;
   } cases[] = {
@@ -39,10 +41,10 @@ TEST(StompTest, Forms) {
       {{"a", "STOMP NEWLINE", "", "", "STOMP NEWLINE", "b"}, {"a ", " b"}},
       {{"PARSE", "IGNOREPARSE", "STOMP PARSE"}, {"", "IGNOREPARSE"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(stomped(c.in), c.out) << c.in[0];
+  for (const Case& c : cases) EXPECT_EQ(stomped(run, c.in), c.out) << c.in[0];
 }
 
-TEST(StompTest, MissingTargets) {
+TEST_F(StompTest, MissingTargets) {
   struct Case {
     Texts in;
     const char *shown, *msg;
@@ -53,7 +55,7 @@ TEST(StompTest, MissingTargets) {
       {{"STOMP NEWLINE", "a"}, "STOMP NEWLINE", "Could not find STOMP string NEWLINE"},
   };
   for (const Case& c : cases) {
-    test::Raised r = raised([&] { stomped(c.in); });
+    test::Raised r = raised([&] { stomped(run, c.in); });
     EXPECT_EQ(r.message, line_error(329, c.shown, c.msg));
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/errors.h"
+#include "test_support.h"
 #include "text/line.h"
 
 namespace korvex::test {

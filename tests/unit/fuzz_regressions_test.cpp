@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "driver/entry.h"
-#include "driver/settings.h"
 #include "fuzz_input.h"
 
 namespace fs = std::filesystem;
@@ -48,9 +47,7 @@ int replay(const std::string& input, std::string& err) {
   const int err_fd = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
   dup2(null_fd, 1);
   dup2(err_fd, 2);
-  korvex::reset_settings();
   const int status = korvex::run_korvex(static_cast<int>(argv.size()), argv.data());
-  korvex::reset_settings();
   std::fflush(stdout);
   std::fflush(stderr);
   dup2(saved_out, 1);

@@ -8,10 +8,10 @@ namespace {
 
 using GroupDefinitions = GroupTest;
 
-Groups define(const std::vector<std::string>& texts) {
+Groups define(RunContext& run, const std::vector<std::string>& texts) {
   Lines lines = lines_of(texts, "defs.v");
   Groups table;
-  set_groups(lines, table);
+  set_groups(run, lines, table);
   return table;
 }
 
@@ -23,9 +23,9 @@ std::vector<std::string> members_of(const Group& g) {
 }
 
 TEST_F(GroupDefinitions, SubMembersFollowCopiesButNotInversions) {
-  const Groups table = define({"GROUP axi is {", "awuser USER_W output SON(kind addr)", "}",
-                               "GROUP axi_s inverts axi", "GROUP pair joins {",
-                               "GROUP axi prefix_m0_", "}"});
+  const Groups table =
+      define(run, {"GROUP axi is {", "awuser USER_W output SON(kind addr)", "}",
+                   "GROUP axi_s inverts axi", "GROUP pair joins {", "GROUP axi prefix_m0_", "}"});
   ASSERT_EQ(table.size(), 3u);
   EXPECT_EQ(table[0].members[0].sons[0].value, "addr");
   EXPECT_TRUE(table[1].members[0].sons.empty());
@@ -34,12 +34,13 @@ TEST_F(GroupDefinitions, SubMembersFollowCopiesButNotInversions) {
 }
 
 TEST_F(GroupDefinitions, PassesRunInTheirOrder) {
-  const Groups table = define({
-      "GROUP big extends {", "c 1 input", "}",            // extends before its is
-      "GROUP j joins {", "GROUP big suffix_x", "}",       // joins sees the extended group
-      "GROUP big is {", "a 1 input", "b 2 output", "}",   //
-      "GROUP big extends {", "d 1 input", "}",            // two extends add in file order
-      "GROUP j joins {", "GROUP big[0] prefix_p_", "}"});  // joins of an existing name replaces
+  const Groups table =
+      define(run, {"GROUP big extends {", "c 1 input", "}",       // extends before its is
+                   "GROUP j joins {", "GROUP big suffix_x", "}",  // joins sees the extended group
+                   "GROUP big is {", "a 1 input", "b 2 output", "}",  //
+                   "GROUP big extends {", "d 1 input", "}",  // two extends add in file order
+                   "GROUP j joins {", "GROUP big[0] prefix_p_",
+                   "}"});  // joins of an existing name replaces
   ASSERT_EQ(table.size(), 2u);
   EXPECT_EQ(members_of(table[0]),
             (std::vector<std::string>{"a 1 input", "b 2 output", "c 1 input", "d 1 input"}));
@@ -48,11 +49,11 @@ TEST_F(GroupDefinitions, PassesRunInTheirOrder) {
 }
 
 TEST_F(GroupDefinitions, OverridesRemovesOtherDefinitionsOfItsName) {
-  const Groups table = define({
-      "GROUP a is {", "x 1 input", "}", "GROUP a extends {", "y 1 input", "}",
-      "GROUP axis is {", "q 1 input", "}",  // a name holding "is" is no special case
-      "GROUP a overrides {", "z 8 output", "}", "GROUP axis overrides {", "r 2 input", "}",
-      "GROUP a inverts axis"});
+  const Groups table =
+      define(run, {"GROUP a is {", "x 1 input", "}", "GROUP a extends {", "y 1 input", "}",
+                   "GROUP axis is {", "q 1 input", "}",  // a name holding "is" is no special case
+                   "GROUP a overrides {", "z 8 output", "}", "GROUP axis overrides {", "r 2 input",
+                   "}", "GROUP a inverts axis"});
   ASSERT_EQ(table.size(), 2u);
   EXPECT_EQ(table[0].name, "a");
   EXPECT_EQ(members_of(table[0]), (std::vector<std::string>{"z 8 output"}));
@@ -61,10 +62,9 @@ TEST_F(GroupDefinitions, OverridesRemovesOtherDefinitionsOfItsName) {
 }
 
 TEST_F(GroupDefinitions, MemberLines) {
-  const Groups table = define({"GROUP g is {", "a  8   input SON(id 1) SON (kind big one)",
-                               "b 0 output", "SON(x y) c W", "d", "   ", "}",
-                               "GROUP z is {", "n 0 input", "}",
-                               "GROUP v inverts g"});
+  const Groups table = define(run, {"GROUP g is {", "a  8   input SON(id 1) SON (kind big one)",
+                                    "b 0 output", "SON(x y) c W", "d", "   ", "}", "GROUP z is {",
+                                    "n 0 input", "}", "GROUP v inverts g"});
   ASSERT_EQ(table.size(), 3u);
   EXPECT_EQ(members_of(table[0]), (std::vector<std::string>{"a 8 input", "c W ", "d  "}));
   const Signl& a = table[0].members[0];
@@ -80,9 +80,9 @@ TEST_F(GroupDefinitions, MemberLines) {
 }
 
 TEST_F(GroupDefinitions, SonTextWithoutParenthesis) {
-  EXPECT_EQ(raised([] { define({"GROUP g is {", "PERSON 8 input", "}"}); }), 300);
+  EXPECT_EQ(raised([&] { define(run, {"GROUP g is {", "PERSON 8 input", "}"}); }), 300);
   // Text between SON and its parenthesis does not stall the reading.
-  const Groups table = define({"GROUP g is {", "a 1 input SONx(k v)", "}"});
+  const Groups table = define(run, {"GROUP g is {", "a 1 input SONx(k v)", "}"});
   EXPECT_EQ(members_of(table[0]), (std::vector<std::string>{"a 1 input"}));
 }
 
@@ -114,7 +114,7 @@ TEST_F(GroupDefinitions, Errors) {
   };
   for (const Case& c : cases) {
     std::string msg;
-    EXPECT_EQ(raised([&] { define(c.lines); }, &msg), c.error) << c.lines[0];
+    EXPECT_EQ(raised([&] { define(run, c.lines); }, &msg), c.error) << c.lines[0];
     EXPECT_NE(msg.find(c.text), std::string::npos) << msg;
   }
 }
@@ -139,7 +139,7 @@ TEST_F(GroupDefinitions, CapacitiesHoldInEveryPass) {
   };
   for (const Case& c : cases) {
     std::string msg;
-    EXPECT_EQ(raised([&] { define(c.lines); }, &msg), c.error) << c.lines.back();
+    EXPECT_EQ(raised([&] { define(run, c.lines); }, &msg), c.error) << c.lines.back();
     if (c.error == 109) {
       EXPECT_NE(msg.find("Group number exceeded maximum size of 3  (use max_defs flag)"),
                 std::string::npos);
@@ -154,7 +154,7 @@ TEST_F(GroupDefinitions, CapacitiesHoldInEveryPass) {
 TEST_F(GroupDefinitions, OverriddenLinesBecomeEmpty) {
   Lines lines = lines_of({"GROUP a is {", "x 1 input", "}", "GROUP a overrides {", "y 1 input",
                           "}", "GROUP a inverts b", "GROUP j joins {", "GROUP a prefix_is_", "}"});
-  set_groups_pass0(lines);
+  set_groups_pass0(run, lines);
   EXPECT_EQ(texts_of(lines),
             (std::vector<std::string>{"", "", "", "GROUP a overrides {", "y 1 input", "}", "",
                                       "GROUP j joins {", "GROUP a prefix_is_", "}"}));

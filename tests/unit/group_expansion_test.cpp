@@ -24,10 +24,10 @@ Groups sample_table() {
   };
 }
 
-std::vector<std::string> expand(const std::vector<std::string>& texts, int quiet = 0,
-                                const Groups& table = sample_table()) {
+std::vector<std::string> expand(RunContext& run, const std::vector<std::string>& texts,
+                                int quiet = 0, const Groups& table = sample_table()) {
   Lines lines = lines_of(texts);
-  insert_groups(lines, table, quiet ? GroupPass::kRepeated : GroupPass::kFinal);
+  insert_groups(run, lines, table, quiet ? GroupPass::kRepeated : GroupPass::kFinal);
   return texts_of(lines);
 }
 
@@ -53,7 +53,7 @@ TEST_F(GroupExpansion, DeclarationRuleKeepsColumns) {
       {"assign GROUP_axi_q = GROUP_axi;", {"assign awaddr_q = awaddr;", "assign awready_q = awready;"}},
       {"wire_x GROUP_axi;", {"wire_x awaddr;", "wire_x awready;"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(expand({c.line}), c.want) << c.line;
+  for (const Case& c : cases) EXPECT_EQ(expand(run, {c.line}), c.want) << c.line;
 }
 
 TEST_F(GroupExpansion, AttributesAndSelections) {
@@ -81,7 +81,7 @@ TEST_F(GroupExpansion, AttributesAndSelections) {
       // Every GROUP_a is replaced, the start of GROUP_ab included.
       {"assign GROUP_a = GROUP_ab;", {"assign m = mb;"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(expand({c.line}), c.want) << c.line;
+  for (const Case& c : cases) EXPECT_EQ(expand(run, {c.line}), c.want) << c.line;
 }
 
 TEST_F(GroupExpansion, OneGroupPerCallAndPendingFlags) {
@@ -89,16 +89,16 @@ TEST_F(GroupExpansion, OneGroupPerCallAndPendingFlags) {
   lines[1].pending = 0;
   const Groups table = sample_table();
   int changed = -1;
-  EXPECT_EQ(insert_groups(lines, table, GroupPass::kRepeated, &changed), 0);
+  EXPECT_EQ(insert_groups(run, lines, table, GroupPass::kRepeated, &changed), 0);
   EXPECT_EQ(changed, 1);
   EXPECT_EQ(texts_of(lines), (V{"a awaddr <= GROUP_ab;", "a awready <= GROUP_ab;", "n = 2;", "plain"}));
   EXPECT_EQ(lines[0].pending, 1);
   EXPECT_EQ(lines[2].pending, 0);  // .NUM keeps the flag
   EXPECT_EQ(lines[0].num, 1);
-  EXPECT_EQ(insert_groups(lines, table, GroupPass::kRepeated, &changed), 5);
+  EXPECT_EQ(insert_groups(run, lines, table, GroupPass::kRepeated, &changed), 5);
   EXPECT_EQ(texts_of(lines), (V{"a awaddr <= p;", "a awaddr <= q;", "a awready <= p;",
                                 "a awready <= q;", "n = 2;", "plain"}));
-  EXPECT_EQ(insert_groups(lines, table, GroupPass::kRepeated, &changed), -1);
+  EXPECT_EQ(insert_groups(run, lines, table, GroupPass::kRepeated, &changed), -1);
   EXPECT_EQ(changed, 0);
 }
 
@@ -106,11 +106,12 @@ TEST_F(GroupExpansion, QuietCallsLeaveUnknownGroups) {
   Lines lines = lines_of({"wire GROUP_axi;", "wire GROUP_nope;"});
   const Groups table = sample_table();
   int changed = -1;
-  EXPECT_EQ(insert_groups(lines, table, GroupPass::kRepeated, &changed), -1);  // the last reference decides
+  EXPECT_EQ(insert_groups(run, lines, table, GroupPass::kRepeated, &changed),
+            -1);  // the last reference decides
   EXPECT_EQ(changed, 1);
   EXPECT_EQ(texts_of(lines), (V{"wire [31:0]  awaddr;", "wire awready;", "wire GROUP_nope;"}));
   std::string msg;
-  EXPECT_EQ(raised([&] { insert_groups(lines, table, GroupPass::kFinal); }, &msg), 308);
+  EXPECT_EQ(raised([&] { insert_groups(run, lines, table, GroupPass::kFinal); }, &msg), 308);
   EXPECT_NE(msg.find("line 2: wire GROUP_nope;\ngroup nope; is not declared\n"), std::string::npos)
       << msg;
 }
@@ -124,9 +125,10 @@ TEST_F(GroupExpansion, SelfReferenceEndsTheQuietRounds) {
   Lines lines = lines_of({"wire GROUP_r;", "x GROUP_p;", "y GROUP_t;"});
   int changed = 1;
   int rounds = 0;
-  while (changed && insert_groups(lines, table, GroupPass::kRepeated, &changed) >= 0) ASSERT_LT(++rounds, 10);
+  while (changed && insert_groups(run, lines, table, GroupPass::kRepeated, &changed) >= 0)
+    ASSERT_LT(++rounds, 10);
   EXPECT_EQ(texts_of(lines), (V{"wire GROUP_r;", "x GROUP_p;", "y GROUP_p;"}));
-  insert_groups(lines, table, GroupPass::kFinal);
+  insert_groups(run, lines, table, GroupPass::kFinal);
   EXPECT_EQ(texts_of(lines), (V{"wire [7:0]  GROUP_r;", "wire b;", "x GROUP_q;", "y GROUP_q;"}));
 }
 
@@ -134,11 +136,11 @@ TEST_F(GroupExpansion, LineCapacityIsCheckedAsLinesAreMade) {
   options.MAX_LINES = 4;
   const Groups table = sample_table();
   Lines lines = lines_of({"a", "wire GROUP_axi;", "b"});
-  insert_groups(lines, table, GroupPass::kFinal);
+  insert_groups(run, lines, table, GroupPass::kFinal);
   EXPECT_EQ(lines.size(), 4u);
   lines = lines_of({"a", "wire GROUP_w;"});
   std::string msg;
-  EXPECT_EQ(raised([&] { insert_groups(lines, table, GroupPass::kFinal); }, &msg), 102);
+  EXPECT_EQ(raised([&] { insert_groups(run, lines, table, GroupPass::kFinal); }, &msg), 102);
   EXPECT_NE(msg.find("Line copy exceeded maximum size of 4 lines (use max_lines flag)"),
             std::string::npos);
 }
@@ -163,9 +165,11 @@ TEST_F(GroupExpansion, ParametersAreTakenOutOfTheLine) {
 }
 
 TEST_F(GroupExpansion, ParametersApplyToTheirOwnLineOnly) {
-  EXPECT_EQ(expand({"port GROUP_w[0].PARAM(W 8),", "port GROUP_w[0],", "x = GROUP_w[0].WIDTH;"}),
-            (V{"input [7:0]  s,", "input [W-1:0]  s,", "x = W;"}));
-  EXPECT_EQ(expand({"x = GONCAT(GROUP_w.WIDTH.PARAM(W 2) +);"}), (V{"x = 2 + 0 + -4 +  + 08;"}));
+  EXPECT_EQ(
+      expand(run, {"port GROUP_w[0].PARAM(W 8),", "port GROUP_w[0],", "x = GROUP_w[0].WIDTH;"}),
+      (V{"input [7:0]  s,", "input [W-1:0]  s,", "x = W;"}));
+  EXPECT_EQ(expand(run, {"x = GONCAT(GROUP_w.WIDTH.PARAM(W 2) +);"}),
+            (V{"x = 2 + 0 + -4 +  + 08;"}));
 }
 
 TEST_F(GroupExpansion, MostSignificantBit) {

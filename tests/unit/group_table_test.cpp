@@ -65,7 +65,7 @@ TEST_F(GroupTable, SelectorsPickMembersAndAreRemoved) {
   for (const Case& c : cases) {
     std::string ref = c.ref;
     std::vector<int> got;
-    const int n = get_group_members(line_of(c.ref), got, table, ref);
+    const int n = get_group_members(run, line_of(c.ref), got, table, ref);
     EXPECT_EQ(got, c.want) << c.ref;
     EXPECT_EQ(n, static_cast<int>(c.want.size())) << c.ref;
     EXPECT_EQ(ref, c.cleaned) << c.ref;
@@ -77,7 +77,7 @@ TEST_F(GroupTable, IndexAtTheMemberCountIsAnError) {
   std::string msg;
   std::vector<int> got;
   std::string ref = "GROUP_axi[4]";
-  EXPECT_EQ(raised([&] { get_group_members(line_of(ref), got, table, ref); }, &msg), 344);
+  EXPECT_EQ(raised([&] { get_group_members(run, line_of(ref), got, table, ref); }, &msg), 344);
   EXPECT_NE(msg.find("\nGroup index 4 exceeds number of its members(4)\n"), std::string::npos);
 }
 
@@ -86,7 +86,7 @@ TEST_F(GroupTable, IndexIsReadFromTheLineText) {
   const Groups table = axi_table();
   std::vector<int> got;
   std::string ref = "x_axi[1] = GROUP_axi[3];";
-  get_group_members(line_of(ref), got, table, ref);
+  get_group_members(run, line_of(ref), got, table, ref);
   EXPECT_EQ(got, std::vector<int>{1});
 }
 
@@ -113,7 +113,7 @@ TEST_F(GroupTable, SonConditionDecidesPerMember) {
   for (const Case& c : cases) {
     std::string ref = c.ref;
     std::vector<int> got;
-    get_group_members(line_of(c.ref), got, table, ref);
+    get_group_members(run, line_of(c.ref), got, table, ref);
     EXPECT_EQ(got, c.want) << c.ref;
     EXPECT_EQ(ref, c.cleaned) << c.ref;
   }
@@ -124,17 +124,17 @@ TEST_F(GroupTable, SonConditionsThatDoNotFit) {
   std::vector<int> got;
   // An attribute the first member does not have filters nothing and stays.
   std::string ref = "x GROUP_s.SON(size==2)";
-  get_group_members(line_of(ref), got, table, ref);
+  get_group_members(run, line_of(ref), got, table, ref);
   EXPECT_EQ(got, (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(ref, "x GROUP_s.SON(size==2)");
   // No value after the sign: nothing is selected.
   ref = "x GROUP_s.SON(id ==)";
-  get_group_members(line_of(ref), got, table, ref);
+  get_group_members(run, line_of(ref), got, table, ref);
   EXPECT_TRUE(got.empty());
   EXPECT_EQ(ref, "x GROUP_s");
   // No sign at all.
   ref = "x GROUP_s.SON(id 2)";
-  EXPECT_EQ(raised([&] { get_group_members(line_of(ref), got, table, ref); }), 340);
+  EXPECT_EQ(raised([&] { get_group_members(run, line_of(ref), got, table, ref); }), 340);
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 // include_depth_at_limit, include_too_deep, create_depth_at_limit and
 // create_too_deep; devices and pipes as input: reader_test and the cases
 // source_dev_zero, source_fifo_builds and source_fifo_endless.)
+#include "base/limits.h"
+
 #include <gtest/gtest.h>
 
-#include "base/limits.h"
 #include "base/options.h"
 #include "base/run_state.h"
-#include "driver/settings.h"
 #include "expr/evaluator.h"
 #include "expr/inline_funcs.h"
 #include "expr_test_util.h"
@@ -22,6 +22,8 @@
 namespace korvex {
 namespace {
 
+using LimitsTest = korvex::testing::KorvexTest;
+
 using test::raised;
 using test::src_line;
 
@@ -30,12 +32,12 @@ std::string nested(int parens) {
          std::string(static_cast<size_t>(parens), ')') + ")";
 }
 
-TEST(LimitsTest, ExpressionNestingBoundary) {
+TEST_F(LimitsTest, ExpressionNestingBoundary) {
   // The EXPR form and its operand are two levels, each parenthesis one more.
   const std::string at = nested(kMaxExprDepth - 2);
-  EXPECT_EQ(get_expr(src_line(at), at), "1");
+  EXPECT_EQ(get_expr(run, src_line(at), at), "1");
   const std::string past = nested(kMaxExprDepth - 1);
-  EXPECT_EQ(raised([&] { get_expr(src_line(past), past); }).number, 349);
+  EXPECT_EQ(raised([&] { get_expr(run, src_line(past), past); }).number, 349);
 }
 
 std::string forms(int count) {
@@ -44,18 +46,18 @@ std::string forms(int count) {
   return f + "1" + std::string(static_cast<size_t>(count), ')');
 }
 
-TEST(LimitsTest, NestedFormsBoundary) {
+TEST_F(LimitsTest, NestedFormsBoundary) {
   // Each form is a level, and its operand one more.
   const std::string at = forms(kMaxExprDepth - 1);
-  EXPECT_EQ(get_expr(src_line(at), at), "1");
+  EXPECT_EQ(get_expr(run, src_line(at), at), "1");
   const std::string past = forms(kMaxExprDepth);
-  EXPECT_EQ(raised([&] { get_expr(src_line(past), past); }).number, 349);
+  EXPECT_EQ(raised([&] { get_expr(run, src_line(past), past); }).number, 349);
 }
 
 // A chain nested far past the limit fails before the evaluator descends it
 // (each level would copy the text); the error is the one the descent would
 // meet first, so work to the left of the chain still comes first.
-TEST(LimitsTest, DeepChainsFailAsTheDescentWould) {
+TEST_F(LimitsTest, DeepChainsFailAsTheDescentWould) {
   const std::string deep(300, '('), close(300, ')');
   struct Case {
     std::string text;
@@ -70,80 +72,80 @@ TEST(LimitsTest, DeepChainsFailAsTheDescentWould) {
       {"EXPR(x) " + forms(300), 303},  // only the first form is evaluated
   };
   for (const Case& c : cases)
-    EXPECT_EQ(raised([&] { get_expr(src_line(c.text), c.text); }).number, c.number)
+    EXPECT_EQ(raised([&] { get_expr(run, src_line(c.text), c.text); }).number, c.number)
         << c.text.substr(0, 40);
 }
 
 // Reading stops at the input limits: the lines before a limit are read, the
 // line at it is the limit's error.
-TEST(LimitsTest, InputLineBoundary) {
-  reset_settings();
+TEST_F(LimitsTest, InputLineBoundary) {
+  new_run();
   testing::TempDir dir;
   const std::string at(kInputLineFloor, 'x');
   Lines lines;
-  EXPECT_EQ(read_file(dir.file("at.v", "a\n" + at + "\nb"), lines), 3);
+  EXPECT_EQ(read_file(run, dir.file("at.v", "a\n" + at + "\nb"), lines), 3);
   EXPECT_EQ(lines[1].text.size(), kInputLineFloor);
   const std::string past = dir.file("past.v", "a\n" + at + "x\nb");
-  const test::Raised e = raised([&] { read_file(past, lines); });
+  const test::Raised e = raised([&] { read_file(run, past, lines); });
   EXPECT_EQ(e.number, 131);
   EXPECT_EQ(e.message, "Korvex General error 131\n\n" + past +
                            " line 2 exceeds the limit of 16777216 bytes for one line (use "
                            "max_lines flag)\n");
   // A larger -max_lines raises the limit with it.
-  reset_settings();
+  new_run();
   options.MAX_LINES = static_cast<int>(kInputLineFloor / kInputLinePerLine) + 1;
-  EXPECT_EQ(read_file(past, lines), 3);
-  reset_settings();
+  EXPECT_EQ(read_file(run, past, lines), 3);
+  new_run();
 }
 
-TEST(LimitsTest, InputOfTheRunBoundary) {
-  reset_settings();
+TEST_F(LimitsTest, InputOfTheRunBoundary) {
+  new_run();
   testing::TempDir dir;
   const std::string one = dir.file("one.v", "a\nbc\n"), two = dir.file("two.v", "a\nbc\nd");
   Lines lines;
-  run_state.input_bytes = kInputTotalFloor - 5;
-  EXPECT_EQ(read_file(one, lines), 3);
-  EXPECT_EQ(read_file(one, lines), 3);  // a file counts once however often it is read
-  EXPECT_EQ(run_state.input_bytes, kInputTotalFloor);
-  forget_input_files();
-  run_state.input_bytes = kInputTotalFloor - 5;
-  const test::Raised e = raised([&] { read_file(two, lines); });
+  state.inputs.bytes = kInputTotalFloor - 5;
+  EXPECT_EQ(read_file(run, one, lines), 3);
+  EXPECT_EQ(read_file(run, one, lines), 3);  // a file counts once however often it is read
+  EXPECT_EQ(state.inputs.bytes, kInputTotalFloor);
+  state.inputs = RunInputs();
+  state.inputs.bytes = kInputTotalFloor - 5;
+  const test::Raised e = raised([&] { read_file(run, two, lines); });
   EXPECT_EQ(e.number, 132);
   EXPECT_EQ(e.message, "Korvex General error 132\n\n" + two +
                            " takes the input of this run past the limit of 268435456 bytes "
                            "(use max_lines flag)\n");
   // A larger -max_lines raises the limit with it.
-  forget_input_files();
+  state.inputs = RunInputs();
   options.MAX_LINES = static_cast<int>(kInputTotalFloor / kInputTotalPerLine) + 1;
-  run_state.input_bytes = kInputTotalFloor - 5;
-  EXPECT_EQ(read_file(two, lines), 3);
-  reset_settings();
+  state.inputs.bytes = kInputTotalFloor - 5;
+  EXPECT_EQ(read_file(run, two, lines), 3);
+  new_run();
 }
 
-TEST(LimitsTest, GeneratedLineBoundary) {
+TEST_F(LimitsTest, GeneratedLineBoundary) {
   // A line that is one DUPL form becomes exactly the repeated text.
   Line at = src_line("DUPL(x " + std::to_string(kMaxLineBytes) + ")");
-  line_expr(at);
+  line_expr(run, at);
   EXPECT_EQ(at.text.size(), kMaxLineBytes);
   Line past = src_line("DUPL(x " + std::to_string(kMaxLineBytes + 1) + ")");
-  EXPECT_EQ(raised([&] { line_expr(past); }).number, 350);
+  EXPECT_EQ(raised([&] { line_expr(run, past); }).number, 350);
 }
 
-TEST(LimitsTest, SwapValueHoldingItsNameStopsAtTheLineLimit) {
+TEST_F(LimitsTest, SwapValueHoldingItsNameStopsAtTheLineLimit) {
   // Each round doubles the line: 2^26 bytes is the limit itself, one round
   // more is line error 350 instead of a run that grows without end.
   const Swaps table = {Swap{"T", "TT"}};
   Lines lines = {src_line("T")};
   for (int round = 0; round < 26; ++round) {
     lines[0].pending = 1;
-    ASSERT_EQ(insert_swaps(lines, table, Scope::kPending), 1) << round;
+    ASSERT_EQ(insert_swaps(run, lines, table, Scope::kPending), 1) << round;
   }
   EXPECT_EQ(lines[0].text.size(), kMaxLineBytes);
   lines[0].pending = 1;
-  EXPECT_EQ(raised([&] { insert_swaps(lines, table, Scope::kPending); }).number, 350);
+  EXPECT_EQ(raised([&] { insert_swaps(run, lines, table, Scope::kPending); }).number, 350);
 }
 
-TEST(LimitsTest, SwapsHoldingEachOthersNamesStopAtTheWorkLimit) {
+TEST_F(LimitsTest, SwapsHoldingEachOthersNamesStopAtTheWorkLimit) {
   // Each value holds the names of all the others, so every step of the
   // cross-substitution doubles a value; far below the line limit the pass
   // would still take minutes. It stops with 357 naming the growing swap.
@@ -151,12 +153,12 @@ TEST(LimitsTest, SwapsHoldingEachOthersNamesStopAtTheWorkLimit) {
   for (const char* name : {"A", "B", "C", "D", "E", "F"})
     lines.push_back(src_line(std::string("SWAP ") + name + " A+B+C+D+E+F"));
   Swaps table;
-  const test::Raised e = raised([&] { set_swaps(lines, table, 0); });
+  const test::Raised e = raised([&] { set_swaps(run, lines, table, 0); });
   EXPECT_EQ(e.number, 357);
   EXPECT_NE(e.message.find("keeps growing as swap values"), std::string::npos) << e.message;
 }
 
-TEST(LimitsTest, LargeSwapTableWithoutGrowthIsWithinTheWorkLimit) {
+TEST_F(LimitsTest, LargeSwapTableWithoutGrowthIsWithinTheWorkLimit) {
   // 450 swaps whose values use earlier names: every value is rewritten once,
   // nothing keeps growing, and the budget follows the table's size.
   Lines lines;
@@ -165,41 +167,41 @@ TEST(LimitsTest, LargeSwapTableWithoutGrowthIsWithinTheWorkLimit) {
     lines.push_back(src_line("SWAP W" + std::to_string(i) + "_x " + value));
   }
   Swaps table;
-  EXPECT_EQ(set_swaps(lines, table, 0), 452);
+  EXPECT_EQ(set_swaps(run, lines, table, 0), 452);
   EXPECT_EQ(table.back().value, std::string(200, 'v'));
 }
 
 // The run-wide budgets count from the start of the run: the counters are set
 // just below a limit, as if earlier lines had used the rest.
-TEST(LimitsTest, GeneratedTextBudgetOfTheRun) {
-  auto loop = [] {
+TEST_F(LimitsTest, GeneratedTextBudgetOfTheRun) {
+  auto loop = [&] {
     Lines l = {src_line("LOOP i 2"), src_line("abcdef"), src_line("ENDLOOP i")};
-    return insert_loops(l, {});
+    return insert_loops(run, l, {});
   };
-  reset_settings();
-  run_state.generated_bytes = kGeneratedTextFloor - 12;  // room for both copies
+  new_run();
+  state.generated_bytes = kGeneratedTextFloor - 12;  // room for both copies
   EXPECT_EQ(loop(), 1);
-  run_state.generated_bytes = kGeneratedTextFloor - 11;
+  state.generated_bytes = kGeneratedTextFloor - 11;
   const test::Raised e = raised(loop);
   EXPECT_EQ(e.number, 358);
   EXPECT_NE(e.message.find("limit of 268435456 bytes"), std::string::npos) << e.message;
   // A larger -max_lines raises the limit with it.
   options.MAX_LINES = 1'000'000;
-  run_state.generated_bytes = kGeneratedTextFloor;
+  state.generated_bytes = kGeneratedTextFloor;
   EXPECT_EQ(loop(), 1);
-  reset_settings();
+  new_run();
 }
 
-TEST(LimitsTest, ArithmeticBudgetOfTheRun) {
+TEST_F(LimitsTest, ArithmeticBudgetOfTheRun) {
   // 3*4 costs 5 units: two one-word operands, their product, the value of the
   // parenthesis read back and the decimal result.
   const std::string e = "EXPR(3*4)";
-  reset_settings();
-  run_state.arith_work = kMaxArithWork - 5;
-  EXPECT_EQ(get_expr(src_line(e), e), "12");
-  run_state.arith_work = kMaxArithWork - 4;
-  EXPECT_EQ(raised([&] { get_expr(src_line(e), e); }).number, 359);
-  reset_settings();
+  new_run();
+  state.arith_work = kMaxArithWork - 5;
+  EXPECT_EQ(get_expr(run, src_line(e), e), "12");
+  state.arith_work = kMaxArithWork - 4;
+  EXPECT_EQ(raised([&] { get_expr(run, src_line(e), e); }).number, 359);
+  new_run();
 }
 
 }  // namespace

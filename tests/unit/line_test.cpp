@@ -16,16 +16,16 @@ class LineTest : public testing::KorvexTest {};
 
 TEST_F(LineTest, CopyLinesCapacityAndTruncation) {
   Lines dst = lines_of({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
-  copy_lines(lines_of({"a", "b", "c"}), dst, 0);
+  copy_lines(run.options, lines_of({"a", "b", "c"}), dst, 0);
   EXPECT_EQ(texts_of(dst), (std::vector<std::string>{"a", "b", "c"}));
   Lines empty;
-  copy_lines(lines_of({"x"}), empty, 1);
+  copy_lines(run.options, lines_of({"x"}), empty, 1);
   EXPECT_EQ(texts_of(empty), (std::vector<std::string>{"x"}));
 
   options.MAX_LINES = 4;
-  copy_lines(lines_of({"d"}), dst, 1);  // exactly full is allowed
+  copy_lines(run.options, lines_of({"d"}), dst, 1);  // exactly full is allowed
   EXPECT_EQ(dst.size(), 4u);
-  const KorvexError e = error_of([&] { copy_lines(lines_of({"e"}), dst, 1); });
+  const KorvexError e = error_of([&] { copy_lines(run.options, lines_of({"e"}), dst, 1); });
   EXPECT_EQ(e.number, 102);
   EXPECT_EQ(e.message,
             "Korvex General error 102\n\nLine copy exceeded maximum size of 4 lines (use max_lines "
@@ -34,11 +34,11 @@ TEST_F(LineTest, CopyLinesCapacityAndTruncation) {
 
 TEST_F(LineTest, RemoveLinesBySubstring) {
   Lines l = lines_of({"INCLUDE a.v", "wire INCLUDE_x;", "wire y;"});
-  EXPECT_EQ(remove_lines(l, "INCLUDE"), 2);
+  EXPECT_EQ(remove_lines(run, l, "INCLUDE"), 2);
   EXPECT_EQ(texts_of(l), (std::vector<std::string>{"wire y;"}));
-  EXPECT_EQ(remove_lines(l, "nothing"), 2);
+  EXPECT_EQ(remove_lines(run, l, "nothing"), 2);
   Lines none;
-  EXPECT_EQ(remove_lines(none, "x"), 1);
+  EXPECT_EQ(remove_lines(run, none, "x"), 1);
 }
 
 TEST_F(LineTest, CopyLineMarkAndIgnoredLines) {
@@ -64,19 +64,36 @@ TEST_F(LineTest, ErrorFrameNamesTheCreateChain) {
   create.file = "dir/top.v";
   create.num = 7;
   create.text = "child.v";
-  run_state.create_tree = {create};
-  run_state.create_index = 1;
+  state.create_tree = {create};
+  state.create_index = 1;
   Line line;
   line.file = "sub/child.v";
   line.num = 3;
   line.text = "OUTFILE b.v";
-  const KorvexError e = error_of([&] { linerr(Err::OUTFILE_TWICE, line); });
+  // Each CREATE level frames what it unwinds, the innermost first: an outer
+  // level does not frame it again.
+  const KorvexError e = error_of([&] {
+    try {
+      try {
+        linerr(Err::OUTFILE_TWICE, line);
+      } catch (KorvexError& inner) {
+        inner.frame(create_chain_block(state));
+        throw;
+      }
+    } catch (KorvexError& outer) {
+      state.create_index = 0;
+      outer.frame(create_chain_block(state));
+      outer.name_build(2);
+      outer.name_build(-1);
+      throw;
+    }
+  });
   EXPECT_EQ(e.number, 334);
   EXPECT_EQ(e.message,
             "Korvex Line error 334\n\nError in child file: \nCreate child.v in dir/top.v: line 7\n\n"
             "File child.v: line 3: OUTFILE b.v\nOUTFILE was defined more than once in the same "
             "file\n");
-  run_state.create_index = 0;
+  EXPECT_EQ(e.build, 2);
   EXPECT_EQ(error_of([] { generr(Err::OUTPUT_OPEN, "x.v"); }).message,
             "Korvex General error 113\n\nx.v couldn't be opened for output\n");
   // An empty line is named by the name of an empty line; a default line,

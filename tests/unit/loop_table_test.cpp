@@ -31,7 +31,7 @@ TEST_F(LoopTable, CatchLoopRanges) {
   };
   for (const Case& c : cases) {
     Loop l;
-    parse_loop_statement(stmt(c.text), l);
+    parse_loop_statement(run, stmt(c.text), l);
     EXPECT_EQ(std::tuple(l.name, l.first, l.last, l.global),
               std::tuple(std::string(c.name), c.first, c.last, c.global))
         << c.text;
@@ -55,7 +55,7 @@ TEST_F(LoopTable, CatchLoopErrors) {
   };
   for (const Case& c : cases) {
     Loop l;
-    const KorvexError e = error_of([&] { parse_loop_statement(stmt(c.text), l); });
+    const KorvexError e = error_of([&] { parse_loop_statement(run, stmt(c.text), l); });
     EXPECT_EQ(e.number, c.number) << c.text;
     EXPECT_TRUE(e.message.ends_with("File top.v: line 1: " + std::string(c.text) + "\n" +
                                     c.message + "\n"))
@@ -67,17 +67,19 @@ TEST_F(LoopTable, SetLoopsLaterDefinitionWinsAndIsListed) {
   testing::TempDir dir;
   const std::string path = dir.file("korvex.dbg", "");
   options.DEBUG = true;
-  run_state.debugfile.open(path);
+  state.debugfile.open(path);
   options.MAX_DEFS = 3;  // two names fit; a redefinition takes no room
   Loops table;
-  set_loops({stmt("LOOP A 4"), stmt("SWAP X 1"), stmt("LOOP.GLOBAL B 2 3"), stmt("LOOP A 1 2")},
+  set_loops(run,
+            {stmt("LOOP A 4"), stmt("SWAP X 1"), stmt("LOOP.GLOBAL B 2 3"), stmt("LOOP A 1 2")},
             table);
-  run_state.debugfile.close();
+  state.debugfile.close();
   std::stringstream trace;
   trace << std::ifstream(path).rdbuf();
   EXPECT_EQ(trace.str(), "Total of 2 loops: \nLoop 0: A  1 - 2\nLoop (global) 1: B  2 - 3\n\n");
-  EXPECT_EQ(error_of([&] { set_loops({stmt("LOOP A 1"), stmt("LOOP B 1"), stmt("LOOP C 1")}, table); })
-                .number,
+  EXPECT_EQ(error_of([&] {
+              set_loops(run, {stmt("LOOP A 1"), stmt("LOOP B 1"), stmt("LOOP C 1")}, table);
+            }).number,
             108);
 }
 

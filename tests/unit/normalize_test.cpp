@@ -16,7 +16,7 @@ class NormalizeTest : public testing::KorvexTest {
   std::vector<std::string> source(const std::vector<std::string>& texts) {
     Lines in = lines_of(texts);
     Lines out;
-    set_lines(in, out, ignored_, Stream::kSource);
+    set_lines(run, in, out, ignored_, Stream::kSource);
     out_ = out;
     return texts_of(out);
   }
@@ -105,7 +105,7 @@ TEST_F(NormalizeTest, DefinitionModeRules) {
   auto definition = [&](const std::vector<std::string>& texts) {
     Lines in = lines_of(texts);
     Lines out;
-    set_lines(in, out, ignored_, Stream::kDefinition);
+    set_lines(run, in, out, ignored_, Stream::kDefinition);
     return texts_of(out);
   };
   EXPECT_EQ(definition({"SWAP A 1", "", "DEFINE X"}), (V{"SWAP A 1", "DEFINE X"}));
@@ -139,12 +139,12 @@ TEST_F(NormalizeTest, VerboseTraceNamesTheFirstLinesFile) {
   const std::string trace_path = dir.path() + "/korvex.dbg";
   options.DEBUG = true;
   options.VERBOSE = true;
-  run_state.debugfile.open(trace_path);
+  state.debugfile.open(trace_path);
   Lines in = lines_of({"a"}, "top.v");
   Lines empty, out;
-  set_lines(in, out, ignored_, Stream::kSource);
-  set_lines(empty, out, ignored_, Stream::kDefinition);
-  run_state.debugfile.close();
+  set_lines(run, in, out, ignored_, Stream::kSource);
+  set_lines(run, empty, out, ignored_, Stream::kDefinition);
+  state.debugfile.close();
   std::ifstream f(trace_path);
   std::vector<std::string> starts;
   for (std::string l; std::getline(f, l);)

@@ -80,11 +80,11 @@ TEST_F(ReaderTest, RemarkErrors) {
 TEST_F(ReaderTest, FinalNewlineGivesOneMoreRecord) {
   TempDir dir;
   Lines lines;
-  EXPECT_EQ(read_file(dir.file("a.v", "a\nb\n"), lines), 3);
+  EXPECT_EQ(read_file(run, dir.file("a.v", "a\nb\n"), lines), 3);
   EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b", ""}));
   EXPECT_EQ(lines[2].num, 3);
-  EXPECT_EQ(read_file(dir.file("b.v", "a\nb"), lines), 2);
-  EXPECT_EQ(read_file(dir.file("c.v", ""), lines), 1);
+  EXPECT_EQ(read_file(run, dir.file("b.v", "a\nb"), lines), 2);
+  EXPECT_EQ(read_file(run, dir.file("c.v", ""), lines), 1);
   EXPECT_EQ(lines[0].text, "");
 }
 
@@ -92,9 +92,9 @@ TEST_F(ReaderTest, LineLimitCountsTheRecordAfterAFinalNewline) {
   TempDir dir;
   Lines lines;
   options.MAX_LINES = 5;
-  EXPECT_EQ(read_file(dir.file("ok.v", "1\n2\n3\n4"), lines), 4);
+  EXPECT_EQ(read_file(run, dir.file("ok.v", "1\n2\n3\n4"), lines), 4);
   const std::string path = dir.file("long.v", "1\n2\n3\n4\n");
-  const KorvexError e = error_of([&] { read_file(path, lines); });
+  const KorvexError e = error_of([&] { read_file(run, path, lines); });
   EXPECT_EQ(e.number, 101);
   EXPECT_EQ(e.message, "Korvex General error 101\n\n" + path +
                            " exceeds maximum size of 5 lines (use max_lines flag)\n");
@@ -121,7 +121,7 @@ TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
   want.push_back("last");
   TempDir dir;
   Lines lines;
-  ASSERT_EQ(read_file(dir.file("big.v", text), lines), static_cast<int>(want.size()));
+  ASSERT_EQ(read_file(run, dir.file("big.v", text), lines), static_cast<int>(want.size()));
   for (size_t i = 0; i < want.size(); ++i) {
     EXPECT_EQ(lines[i].text.size(), want[i].size()) << i;
     EXPECT_TRUE(lines[i].text == want[i]) << i << ": " << lines[i].text.substr(0, 40);
@@ -133,9 +133,9 @@ TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
 TEST_F(ReaderTest, FileErrors) {
   TempDir dir;
   Lines lines;
-  EXPECT_EQ(error_of([&] { read_file(dir.path() + "/missing.v", lines); }).number, 100);
+  EXPECT_EQ(error_of([&] { read_file(run, dir.path() + "/missing.v", lines); }).number, 100);
   const std::string path = dir.file("open.v", "a\n<## b\nc\n");
-  const KorvexError e = error_of([&] { read_file(path, lines); });
+  const KorvexError e = error_of([&] { read_file(run, path, lines); });
   EXPECT_EQ(e.number, 112);
   EXPECT_EQ(e.message, "Korvex General error 112\n\nFile " + path + " has an unclosed block remark\n");
 }
@@ -147,18 +147,18 @@ TEST_F(ReaderTest, AFifoIsReadOnceForItsTestAndEveryRead) {
   const std::string fifo = dir.path() + "/src.fifo";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << "a\nb"; });
-  EXPECT_TRUE(file_exists(Line(), fifo, 0, 0));
+  EXPECT_TRUE(file_exists(run, Line(), fifo, false));
   writer.join();
   for (int build = 0; build < 2; ++build) {
     Lines lines;
-    EXPECT_EQ(read_file(fifo, lines), 2);
+    EXPECT_EQ(read_file(run, fifo, lines), 2);
     EXPECT_EQ(testing::texts_of(lines), (std::vector<std::string>{"a", "b"}));
   }
 }
 
 TEST_F(ReaderTest, ADeviceWithoutNewlinesStopsAtTheLineLimit) {
   Lines lines;
-  const KorvexError e = error_of([&] { read_file("/dev/zero", lines); });
+  const KorvexError e = error_of([&] { read_file(run, "/dev/zero", lines); });
   EXPECT_EQ(e.number, 131);
   EXPECT_EQ(e.message,
             "Korvex General error 131\n\n/dev/zero line 1 exceeds the limit of 16777216 bytes "
@@ -171,9 +171,9 @@ TEST_F(ReaderTest, AFileChangedSinceItWasReadIsReadAgain) {
   TempDir dir;
   const std::string path = dir.file("a.v", "a\n");
   Lines lines;
-  EXPECT_EQ(read_file(path, lines), 2);
+  EXPECT_EQ(read_file(run, path, lines), 2);
   dir.file("a.v", "b\nc\n");
-  EXPECT_EQ(read_file(path, lines), 3);
+  EXPECT_EQ(read_file(run, path, lines), 3);
   EXPECT_EQ(lines[0].text, "b");
 }
 

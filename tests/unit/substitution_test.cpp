@@ -49,7 +49,7 @@ TEST_F(SubstitutionTest, OneRunOverLines) {
   };
   for (const Case& c : cases) {
     Lines l = lines_of(c.in);
-    insert_swaps(l, c.table, Scope::kAll);
+    insert_swaps(run, l, c.table, Scope::kAll);
     EXPECT_EQ(texts_of(l), c.out) << c.in[0];
   }
 }
@@ -57,13 +57,14 @@ TEST_F(SubstitutionTest, OneRunOverLines) {
 TEST_F(SubstitutionTest, NamesFromCrossSubstitutionMeetTheLineInOneOrTwoRuns) {
   for (const bool wide_first : {false, true}) {
     Swaps t;
-    set_swaps(lines_of(wide_first ? Texts{"SWAP DATA_WIDTH 32", "SWAP WIDTH 8"}
+    set_swaps(run,
+              lines_of(wide_first ? Texts{"SWAP DATA_WIDTH 32", "SWAP WIDTH 8"}
                                   : Texts{"SWAP WIDTH 8", "SWAP DATA_WIDTH 32"}),
               t, 0);
     Lines l = lines_of({"DATA_WIDTH + WIDTH"});
-    insert_swaps(l, t, Scope::kAll);
+    insert_swaps(run, l, t, Scope::kAll);
     EXPECT_EQ(l[0].text, wide_first ? "DATA_8 + 8" : "32 + 8");
-    insert_swaps(l, t, Scope::kAll);
+    insert_swaps(run, l, t, Scope::kAll);
     EXPECT_EQ(l[0].text, "32 + 8");
   }
 }
@@ -73,13 +74,14 @@ TEST_F(SubstitutionTest, PendingFlagsAndResult) {
   Lines l = lines_of({"W a", "W b", "c"});
   l[0].pending = 0;
   l[2].pending = 0;
-  EXPECT_EQ(insert_swaps(l, t, Scope::kPending), 1);
+  EXPECT_EQ(insert_swaps(run, l, t, Scope::kPending), 1);
   EXPECT_EQ(texts_of(l), (Texts{"W a", "8 b", "c"}));
-  EXPECT_EQ(insert_swaps(l, t, Scope::kPending), 0);  // "8 b" still pending, nothing left to change
+  EXPECT_EQ(insert_swaps(run, l, t, Scope::kPending),
+            0);  // "8 b" still pending, nothing left to change
   // A protected name still counts as a change.
   Lines c = lines_of({"CONST(W)"});
   c[0].pending = 0;
-  EXPECT_EQ(insert_swaps(c, t, Scope::kAll), 1);
+  EXPECT_EQ(insert_swaps(run, c, t, Scope::kAll), 1);
   EXPECT_EQ(c[0].pending, 1);
 
   // The combined pass skips swaps the census did not see, unless final, and
@@ -87,10 +89,10 @@ TEST_F(SubstitutionTest, PendingFlagsAndResult) {
   cntr census;
   Defs defs;
   Lines d = lines_of({"W"});
-  insert_swaps_defs(census, d, t, defs, Scope::kPending);
+  insert_swaps_defs(run, census, d, t, defs, Scope::kPending);
   EXPECT_EQ(d[0].text, "W");
   EXPECT_EQ(d[0].pending, 0);
-  insert_swaps_defs(census, d, t, defs, Scope::kAll);
+  insert_swaps_defs(run, census, d, t, defs, Scope::kAll);
   EXPECT_EQ(d[0].text, "8");
   EXPECT_EQ(d[0].pending, 0);
 }
@@ -123,7 +125,7 @@ TEST_F(SubstitutionTest, ManySwapsManyLines) {
       if (match(text, s.name) && !s.name.empty()) swap_line_single(text, s);
     slow.push_back(text);
   }
-  insert_swaps(fast, t, Scope::kAll);
+  insert_swaps(run, fast, t, Scope::kAll);
   EXPECT_EQ(texts_of(fast), slow);
 }
 
@@ -138,15 +140,15 @@ TEST_F(SubstitutionTest, TraceLines) {
   const std::string path = dir.path() + "/korvex.dbg";
   options.DEBUG = true;
   options.VERBOSE = true;
-  run_state.debugfile.open(path);
+  state.debugfile.open(path);
   Defs defs;
-  set_defs(lines_of({"DEFINE A"}), defs, {Def{"X", true, false, true}});
+  set_defs(run, lines_of({"DEFINE A"}), defs, {Def{"X", true, false, true}});
   Swaps t;
-  set_swaps(lines_of({"SWAP.GLOBAL W 8", "SWAP Z 2"}), t, 0);
+  set_swaps(run, lines_of({"SWAP.GLOBAL W 8", "SWAP Z 2"}), t, 0);
   Lines l = lines_of({"W a", "b"});
-  insert_swaps(l, t, Scope::kPending);
-  insert_swaps(l, t, Scope::kPending);
-  run_state.debugfile.close();
+  insert_swaps(run, l, t, Scope::kPending);
+  insert_swaps(run, l, t, Scope::kPending);
+  state.debugfile.close();
   std::ifstream in(path);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text,

@@ -48,7 +48,7 @@ TEST_F(SwapTableTest, CrossSubstitution) {
   };
   for (const Case& c : cases) {
     Swaps t;
-    const int n = set_swaps(lines_of(c.lines), t, 3);
+    const int n = set_swaps(run, lines_of(c.lines), t, 3);
     EXPECT_EQ(entries(t), c.expected) << c.lines.size();
     EXPECT_EQ(n, static_cast<int>(t.size()));
   }
@@ -56,7 +56,8 @@ TEST_F(SwapTableTest, CrossSubstitution) {
 
 TEST_F(SwapTableTest, LaterSwapOverwritesUnlessHandedDown) {
   Swaps t;
-  set_swaps(lines_of({"SWAP.GLOBAL A 1", "SWAP A 2", "SWAP.CMD B 1", "SWAP.GLOBAL B 2"}), t, 0);
+  set_swaps(run, lines_of({"SWAP.GLOBAL A 1", "SWAP A 2", "SWAP.CMD B 1", "SWAP.GLOBAL B 2"}), t,
+            0);
   ASSERT_EQ(t.size(), 4u);
   EXPECT_EQ(t[2].value, "2");
   EXPECT_FALSE(t[2].global);
@@ -71,14 +72,14 @@ TEST_F(SwapTableTest, LaterSwapOverwritesUnlessHandedDown) {
 TEST_F(SwapTableTest, CapacityCountsTheBuiltIns) {
   options.MAX_DEFS = 4;
   Swaps t;
-  EXPECT_EQ(set_swaps(lines_of({"SWAP A 1"}), t, 0), 3);
-  const KorvexError e = error_of([&] { set_swaps(lines_of({"SWAP A 1", "SWAP B 2"}), t, 0); });
+  EXPECT_EQ(set_swaps(run, lines_of({"SWAP A 1"}), t, 0), 3);
+  const KorvexError e = error_of([&] { set_swaps(run, lines_of({"SWAP A 1", "SWAP B 2"}), t, 0); });
   EXPECT_EQ(e.number, 106);
   EXPECT_EQ(e.message,
             "Korvex General error 106\n\nSwap number exceeded maximum size of 4  (use max_defs "
             "flag)\n");
   // Overwriting does not count.
-  EXPECT_EQ(set_swaps(lines_of({"SWAP A 1", "SWAP A 2"}), t, 0), 3);
+  EXPECT_EQ(set_swaps(run, lines_of({"SWAP A 1", "SWAP A 2"}), t, 0), 3);
 }
 
 }  // namespace

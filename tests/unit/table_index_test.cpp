@@ -131,7 +131,7 @@ TEST_F(TableIndexTest, CrossSubstitutionKeepsTheOrderOfThePlainRule) {
   }
   for (const auto& statements : tables) {
     Swaps table;
-    set_swaps(lines_of(statements), table, 3);
+    set_swaps(run, lines_of(statements), table, 3);
     EXPECT_EQ(pairs_of(table), pairs_of(cross_substituted(declared(statements, 3))))
         << statements[0];
   }
@@ -150,7 +150,7 @@ TEST_F(TableIndexTest, LargeTablesSubstituteAsTheirEntriesInOrder) {
       "x = WW + DATA_W + W;",      "CONST(W) W CONST(WW)",       "SWAP W 8",
       "REG_7_ADDR_OF_BLOCK REG_70_ADDR_OF_BLOCK", "A_1 and A", "nothing here"};
   Lines lines = lines_of(texts);
-  insert_swaps(lines, table, Scope::kAll);
+  insert_swaps(run, lines, table, Scope::kAll);
   for (size_t i = 0; i < texts.size(); ++i) {
     std::string want = texts[i];
     for (const Swap& s : table)
@@ -167,7 +167,7 @@ TEST_F(TableIndexTest, DefineAndLoopLookupsFollowTheTableOrder) {
     for (int k = 0; k < 60; ++k)
       statements.push_back(std::string(r() % 3 == 0 ? "UNDEF " : "DEFINE ") + word(r, 2));
     Defs defs;
-    set_defs(lines_of(statements), defs, Defs{Def{"A", true}, Def{"A", true}});
+    set_defs(run, lines_of(statements), defs, Defs{Def{"A", true}, Def{"A", true}});
     Loops loops;
     for (int k = 0; k < 40; ++k) loops.push_back(Loop{word(r, 2), k, k + 1});
     for (int q = 0; q < 40; ++q) {
@@ -175,7 +175,7 @@ TEST_F(TableIndexTest, DefineAndLoopLookupsFollowTheTableOrder) {
       int first = -1;
       for (size_t k = 0; k < defs.size() && first < 0; ++k)
         if (defs[k].defined && defs[k].name == name) first = static_cast<int>(k);
-      EXPECT_EQ(get_def_index(Line(), name, defs), first) << name;
+      EXPECT_EQ(get_def_index(run, Line(), name, defs), first) << name;
       // Near mode: the closest length among names holding or held, first of equals.
       int near = -1;
       size_t best = 1000000;

@@ -1,4 +1,4 @@
-// Helpers shared by the unit tests: a clean run state per test, line arrays
+// Helpers shared by the unit tests: a run of its own per test, line arrays
 // from texts, temporary files, and the error a call raises.
 #pragma once
 
@@ -14,16 +14,25 @@
 #include "base/errors.h"
 #include "base/options.h"
 #include "base/run_state.h"
-#include "driver/settings.h"
 #include "output/output_state.h"
 #include "text/line.h"
 
 namespace korvex::testing {
 
+// A test's own run: its options, run state and output state, and the
+// context the passes take.
 class KorvexTest : public ::testing::Test {
  protected:
-  void SetUp() override { reset_settings(); }
-  void TearDown() override { reset_settings(); }
+  Options options;
+  RunState state;
+  OutputState output;
+  RunContext run{options, state};
+
+  // Starts a new run in the same test: default options, nothing read.
+  void new_run() {
+    options = Options();
+    state = RunState();
+  }
 };
 
 inline Lines lines_of(const std::vector<std::string>& texts, const std::string& file = "t.v") {
@@ -53,7 +62,9 @@ inline KorvexError error_of(const std::function<void()>& f) {
   } catch (const KorvexError& e) {
     return e;
   }
-  return KorvexError(0, "");
+  KorvexError none(0, "", "");
+  none.message.clear();
+  return none;
 }
 
 // A scratch directory, removed with the object.

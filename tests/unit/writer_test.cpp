@@ -19,23 +19,23 @@ class WriterTest : public testing::KorvexTest {};
 TEST_F(WriterTest, WrittenLinesKeepTheirIndentedText) {
   testing::TempDir dir;
   const std::string path = dir.path() + "/o.v";
-  output_state.outname = "o.v";
-  output_state.OUT = true;
-  output_state.outfile.open(path);
+  output.outname = "o.v";
+  output.OUT = true;
+  output.outfile.open(path);
   Lines lines = lines_of({"assign a = b;", "", "__EMPTY_LINE__", "CREATE c.v", "end"});
   lines[0].indent = 4;
   lines[1].indent = 2;
   lines[2].indent = 2;
   lines[3].indent = 2;
-  EXPECT_EQ(print_lines(0, lines, Defs()), 0);
+  EXPECT_EQ(print_lines(run, output, 0, lines, Defs()), 0);
   EXPECT_EQ(texts_of(lines), (std::vector<std::string>{"    assign a = b;", "", "__EMPTY_LINE__",
                                                        "CREATE c.v", "end"}));
   std::ifstream f(path);
   std::stringstream got;
   got << f.rdbuf();
   EXPECT_EQ(got.str(), "    assign a = b;\n\n\nend\n");
-  ASSERT_EQ(output_state.outfiles.size(), 1u);
-  EXPECT_EQ(output_state.outfiles[0].text, "o.v");
+  ASSERT_EQ(output.outfiles.size(), 1u);
+  EXPECT_EQ(output.outfiles[0].text, "o.v");
 }
 
 // Generated text goes on in pieces through one buffer kept from call to
@@ -45,11 +45,11 @@ TEST_F(WriterTest, LongOutputsComeOutWhole) {
   testing::TempDir dir;
   auto write = [&](const std::string& name, Lines lines) {
     const std::string path = dir.path() + "/" + name;
-    output_state.outname = name;
-    output_state.OUT = true;
-    output_state.outfile.open(path);
-    print_lines(0, lines, Defs());
-    if (output_state.outfile.is_open()) output_state.outfile.close();
+    output.outname = name;
+    output.OUT = true;
+    output.outfile.open(path);
+    print_lines(run, output, 0, lines, Defs());
+    if (output.outfile.is_open()) output.outfile.close();
     std::ifstream f(path);
     std::stringstream got;
     got << f.rdbuf();

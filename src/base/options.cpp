@@ -1,7 +1,0 @@
-#include "base/options.h"
-
-namespace korvex {
-
-Options options;
-
-}  // namespace korvex

@@ -1,7 +1,0 @@
-#include "output/output_state.h"
-
-namespace korvex {
-
-OutputState output_state;
-
-}  // namespace korvex
