@@ -1,0 +1,1 @@
+SWAP DEPTH 12

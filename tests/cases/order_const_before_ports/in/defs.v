@@ -1,0 +1,1 @@
+SWAP out result

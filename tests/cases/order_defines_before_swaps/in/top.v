@@ -1,0 +1,1 @@
+localparam D = DEPTH;

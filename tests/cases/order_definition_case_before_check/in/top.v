@@ -1,0 +1,1 @@
+localparam DIV = 100000000 / BAUD;

@@ -1,0 +1,3 @@
+CHECK(WIDTH)
+SWAP DEPTH 12
+VERIFY(EXPR(DEPTH%8)==0) else DEPTH must be a multiple of 8

@@ -1,0 +1,4 @@
+GROUP bus is {
+  valid 1 output
+  data 8 output
+}

@@ -1,0 +1,3 @@
+OUTFILE top_out.v
+module top;
+endmodule

@@ -1,0 +1,5 @@
+module aw_master (
+  port GROUP_aw,
+  input clk
+);
+endmodule

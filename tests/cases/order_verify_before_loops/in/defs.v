@@ -1,0 +1,1 @@
+SWAP LANES 4

@@ -1,0 +1,4 @@
+LOOP LANE LANES
+VERIFY(EXPR(LANE<LANES)) else lane LANE out of range
+wire [7:0] data_LANE;
+ENDLOOP LANE
