@@ -7,6 +7,8 @@
 # Times are CPU seconds (user + system), steadier than wall time on a
 # shared machine; the wall seconds are shown too.
 # Usage: bench/run.sh KORVEX [N]   (default N = 1000000)
+#        ONLY="swap_table define_table ..." bench/run.sh KORVEX [N]: only the
+#        workloads named (gen_NAME.sh), without the lint run
 set -eu
 korvex=$(readlink -f "$1")
 n=${2:-1000000}
@@ -40,6 +42,7 @@ best() {  # file of timed lines -> the line of least CPU time
 printf '%-14s %10s %8s %8s %12s %8s %10s %10s\n' workload lines cpu_s wall_s lines/s 2N/N peakMiB mem/size
 for gen in "$here"/gen_*.sh; do
   name=$(basename "$gen" .sh); name=${name#gen_}
+  [ -z "${ONLY:-}" ] || [[ " $ONLY " == *" $name "* ]] || continue
   small="$work/$name-$n"; large="$work/$name-$((2 * n))"
   mkdir -p "$small" "$large"
   read -r -a small_args <<< "$(bash "$gen" "$n" "$small")"
@@ -67,6 +70,8 @@ for gen in "$here"/gen_*.sh; do
     rm -f "$dir/out.v"
   done
 done
+
+[ -z "${ONLY:-}" ] || exit 0
 
 # The lint run against the normal one, the two taking turns, with the same
 # arguments: -lint reads, includes and builds as the run does, writes

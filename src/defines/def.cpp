@@ -22,17 +22,16 @@ int Defs::first_defined(const std::string& name) const {
     }
     return -1;
   }
+  auto name_of = [this](int i) -> const std::string& { return entries_[static_cast<size_t>(i)].name; };
   if (!index_) {
-    auto index = std::make_shared<std::unordered_map<std::string, int>>();
-    index->reserve(size());
+    auto index = std::make_shared<NameMap>();
     for (size_t i = 0; i < size(); ++i) {
       const Def& d = entries_[i];
-      if (d.defined && !d.name.empty()) index->emplace(d.name, static_cast<int>(i));
+      if (d.defined && !d.name.empty()) index->insert(d.name, static_cast<int>(i), name_of);
     }
     index_ = std::move(index);
   }
-  const auto it = index_->find(name);
-  return it == index_->end() ? -1 : it->second;
+  return index_->find(name, name_of);
 }
 
 }  // namespace korvex

@@ -9,8 +9,9 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "text/key_map.h"
 
 namespace korvex {
 
@@ -53,7 +54,7 @@ class Defs {
   std::vector<Def> entries_;
   // Made by the first lookup after a change; shared by copies, which hold
   // the same entries until one of them changes.
-  mutable std::shared_ptr<const std::unordered_map<std::string, int>> index_;
+  mutable std::shared_ptr<const NameMap> index_;
 };
 
 }  // namespace korvex

@@ -8,12 +8,13 @@
 // is how an IFDEF tests an arithmetic condition.
 #include "defines/define_table.h"
 
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
 #include "expr/conditions.h"
+#include "text/key_map.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -39,34 +40,59 @@ const std::string& lookup_key(RunContext& run, const Line& line, const std::stri
 }
 
 // The first defined entry per name while set_defs fills the table: the
-// positions of each name's entries, and how many of them have been switched
-// off (an entry switched off stays off, so they are the first ones).
+// entries of each name in a chain from the first one, and per name the
+// first of them not yet found switched off (an entry switched off stays
+// off, so the ones before it are all off).
 class Building {
  public:
   explicit Building(Defs& table) : table_(table) {}
 
+  // Entry `at`'s name, as the map asks for it.
+  auto name_of() const {
+    return [this](int at) -> const std::string& {
+      return std::as_const(table_)[static_cast<size_t>(at)].name;
+    };
+  }
+
   void add(Def d) {
-    if (!d.name.empty()) by_name_[d.name].positions.push_back(static_cast<int>(table_.size()));
+    const int at = static_cast<int>(table_.size());
+    next_.push_back(-1);
+    chain_.emplace_back();
+    if (!d.name.empty()) {
+      const int head = names_.insert(d.name, at, name_of());
+      Chain& c = chain_[static_cast<size_t>(head)];
+      if (head == at) {
+        c.live = at;
+      } else {
+        next_[static_cast<size_t>(c.last)] = at;
+        if (c.live < 0) c.live = at;
+      }
+      c.last = at;
+    }
     table_.push_back(std::move(d));
   }
 
   int find(const std::string& key) {
     if (key.empty()) return -1;
-    const auto it = by_name_.find(key);
-    if (it == by_name_.end()) return -1;
-    Entries& e = it->second;
-    while (e.off < e.positions.size() && !table_[static_cast<size_t>(e.positions[e.off])].defined)
-      ++e.off;
-    return e.off < e.positions.size() ? e.positions[e.off] : -1;
+    const int head = names_.find(key, name_of());
+    if (head < 0) return -1;
+    int& live = chain_[static_cast<size_t>(head)].live;
+    while (live >= 0 && !std::as_const(table_)[static_cast<size_t>(live)].defined)
+      live = next_[static_cast<size_t>(live)];
+    return live;
   }
 
  private:
-  struct Entries {
-    std::vector<int> positions;
-    size_t off = 0;
+  // Per name, kept at its first entry: the last entry, and the first not
+  // found switched off (-1: all are).
+  struct Chain {
+    int last = -1;
+    int live = -1;
   };
   Defs& table_;
-  std::unordered_map<std::string, Entries> by_name_;
+  NameMap names_;           // name -> its first entry
+  std::vector<int> next_;   // per entry: the next entry of its name, or -1
+  std::vector<Chain> chain_;
 };
 
 }  // namespace

@@ -7,13 +7,14 @@
 // of being repeated for ever.
 #include "expr/inline_funcs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
 #include "expr/concat.h"
-#include "expr/const_removal.h"
+#include "expr/form_unwrap.h"
 #include "expr/evaluator.h"
 #include "expr/number_format.h"
 #include "expr/value_guards.h"
@@ -44,7 +45,8 @@ void replace_form(Line& line, const std::string& keyword, std::size_t at, Conver
   line.text = std::move(text);
 }
 
-// Lines from this long on have their CONST forms taken apart in place.
+// Lines from this long on have their CONST, UCASE and LCASE forms taken
+// apart in place.
 constexpr std::size_t kLongLine = 256;
 
 // The DUPL count; anything beyond kMaxLineBytes counts as kMaxLineBytes + 1,
@@ -117,35 +119,45 @@ int insert_dupl(RunContext& run, Lines& lines) {
 }
 
 void insert_case(Lines& lines) {
-  for (Line& line : lines) {
-    for (;;) {
-      const std::size_t upper = line.text.find("UCASE");
-      const std::size_t lower = line.text.find("LCASE");
-      if (upper == std::string::npos && lower == std::string::npos) break;
-      // The leftmost form first; its replacement may hold further forms.
-      if (upper < lower) {
-        replace_form(line, "UCASE", upper, StringToUpper);
-      } else {
-        replace_form(line, "LCASE", lower, StringToLower);
-      }
+  static constexpr UnwrapKind kKinds[] = {{"UCASE", CaseChange::kUpper},
+                                          {"LCASE", CaseChange::kLower}};
+  auto step = [](Line& line, std::size_t at, std::size_t kind) {
+    if (kind == 0) {
+      replace_form(line, "UCASE", at, StringToUpper);
+    } else {
+      replace_form(line, "LCASE", at, StringToLower);
     }
-  }
-}
-
-void remove_const(Lines& lines) {
-  auto step = [](Line& line, std::size_t at) {
-    replace_form(line, "CONST", at, [](std::string arg) { return arg; });
   };
   for (Line& line : lines) {
     if (line.text.size() >= kLongLine) {
       // Each form rewritten costs the whole text: forms nested deep in a long
       // line are taken apart without it.
-      if (match(line.text, "CONST")) remove_const_forms(line, step);
+      if (match(line.text, "UCASE") || match(line.text, "LCASE")) unwrap_forms(line, kKinds, step);
+      continue;
+    }
+    for (;;) {
+      const std::size_t upper = line.text.find("UCASE");
+      const std::size_t lower = line.text.find("LCASE");
+      if (upper == std::string::npos && lower == std::string::npos) break;
+      // The leftmost form first; its replacement may hold further forms.
+      step(line, std::min(upper, lower), upper < lower ? 0 : 1);
+    }
+  }
+}
+
+void remove_const(Lines& lines) {
+  static constexpr UnwrapKind kKinds[] = {{"CONST", CaseChange::kNone}};
+  auto step = [](Line& line, std::size_t at, std::size_t) {
+    replace_form(line, "CONST", at, [](std::string arg) { return arg; });
+  };
+  for (Line& line : lines) {
+    if (line.text.size() >= kLongLine) {
+      if (match(line.text, "CONST")) unwrap_forms(line, kKinds, step);
       continue;
     }
     for (std::size_t at = line.text.find("CONST"); at != std::string::npos;
          at = line.text.find("CONST"))
-      step(line, at);
+      step(line, at, 0);
   }
 }
 

@@ -2,6 +2,8 @@
 // the rule reads; larger ones through the index, with the same answers.
 #include "loops/loop.h"
 
+#include <string_view>
+
 namespace korvex {
 namespace {
 
@@ -20,9 +22,8 @@ bool either_holds(const std::string& a, const std::string& b) {
 const Loops::Index& Loops::index() const {
   if (!index_) {
     auto index = std::make_shared<Index>();
-    index->first.reserve(entries_.size());
     for (size_t i = 0; i < entries_.size(); ++i) {
-      index->first.emplace(entries_[i].name, static_cast<int>(i));
+      index->first.insert(entries_[i].name, static_cast<int>(i), name_of());
       index->lengths.insert(entries_[i].name.size());
     }
     index_ = std::move(index);
@@ -36,9 +37,7 @@ int Loops::find(const std::string& name) const {
       if (entries_[i].name == name) return static_cast<int>(i);
     return -1;
   }
-  const auto& first = index().first;
-  const auto it = first.find(name);
-  return it == first.end() ? -1 : it->second;
+  return index().first.find(name, name_of());
 }
 
 int Loops::find_near(const std::string& name) const {
@@ -64,11 +63,12 @@ int Loops::find_near(const std::string& name) const {
   if (same >= 0) return same;
   // Shorter names held in `name`: its pieces of the lengths names have.
   const Index& ix = index();
+  const std::string_view whole(name);
   for (size_t len : ix.lengths) {
     if (len >= name.size()) break;
     for (size_t at = 0; at + len <= name.size(); ++at) {
-      const auto it = ix.first.find(name.substr(at, len));
-      if (it != ix.first.end()) consider(it->second);
+      const int i = ix.first.find(whole.substr(at, len), name_of());
+      if (i >= 0) consider(i);
     }
   }
   // Longer names holding it.
@@ -77,7 +77,8 @@ int Loops::find_near(const std::string& name) const {
     for (size_t i = 0; i < entries_.size(); ++i) ix.names->set(static_cast<int>(i), entries_[i].name);
   }
   std::vector<int> holding;
-  ix.names->find_containing(name, holding);
+  ix.names->find_containing(
+      name, name_of(), holding);
   for (int i : holding) consider(i);
   return best;
 }

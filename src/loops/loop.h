@@ -11,9 +11,9 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "text/key_map.h"
 #include "text/substring_index.h"
 
 namespace korvex {
@@ -60,11 +60,15 @@ class Loops {
 
  private:
   struct Index {
-    std::unordered_map<std::string, int> first;
+    NameMap first;  // name -> its first entry
     std::set<size_t> lengths;
     mutable std::unique_ptr<SubstringIndex> names;  // made by the first near lookup that needs it
   };
   const Index& index() const;
+  // Entry i's name, as the indexes ask for it.
+  auto name_of() const {
+    return [this](int i) -> const std::string& { return entries_[static_cast<size_t>(i)].name; };
+  }
 
   std::vector<Loop> entries_;
   mutable std::shared_ptr<Index> index_;

@@ -12,11 +12,11 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
-#include <unordered_map>
 
 #include "base/diagnostics.h"
 #include "base/errors.h"
 #include "expr/evaluator.h"
+#include "text/key_map.h"
 #include "text/strings.h"
 
 namespace korvex {
@@ -84,17 +84,16 @@ void parse_loop_statement(RunContext& run, const Line& line, Loop& loop) {
 
 void set_loops(RunContext& run, const Lines& lines, Loops& table) {
   table.clear();
-  std::unordered_map<std::string, int> positions;
+  NameMap positions;
+  auto name_of = [&table](int at) -> const std::string& { return table[static_cast<size_t>(at)].name; };
   for (const Line& line : lines) {
     if (!match(line.text, "LOOP")) continue;
     Loop scratch;
     parse_loop_statement(run, line, scratch);
     // The entry of this name (get_loop_index in exact mode, without a search
     // of a table that grows at every statement).
-    const auto known = positions.find(scratch.name);
-    const int at = known == positions.end() ? -1 : known->second;
-    if (at < 0) {
-      positions.emplace(scratch.name, static_cast<int>(table.size()));
+    const int at = positions.insert(scratch.name, static_cast<int>(table.size()), name_of);
+    if (at == static_cast<int>(table.size())) {
       table.push_back(scratch);
       if (table.size() >= static_cast<size_t>(run.options.MAX_DEFS))
         generr(Err::LOOP_TABLE_FULL, run.options.MAX_DEFS);

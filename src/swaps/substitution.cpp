@@ -8,6 +8,7 @@
 // as it was written. The line pass finds the names present in a line with
 // one scan (name_matcher.h) and only then does replacement work.
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "base/diagnostics.h"
@@ -58,23 +59,50 @@ bool may_create(const std::string& value, const std::string& name) {
 // with a byte of the value, which every such case does.
 constexpr size_t kExactCreates = 2048;
 
+// A build substitutes with the same table several times (the definition
+// lines, then each pass over the source), and the pattern index of a table
+// too large for the automaton costs more to make than a pass over the
+// lines: the matcher of the last such table is kept, with its names, and
+// serves again a table of the same names. Like the lines at the end of the
+// run, it is never freed.
+struct KeptMatcher {
+  std::vector<std::string> names;
+  NameMatcher matcher;
+};
+
+const NameMatcher& matcher_of(std::vector<std::string>&& names, NameMatcher& own) {
+  static KeptMatcher* const kept = std::make_unique<KeptMatcher>().release();
+  if (names.empty() || kept->names != names) {
+    set_name_matcher(own, names);
+    if (own.built) return own;
+    kept->matcher = std::move(own);
+    kept->names = std::move(names);
+  }
+  return kept->matcher;
+}
+
+std::vector<std::string> names_of(const Swaps& t) {
+  std::vector<std::string> names;
+  names.reserve(t.size());
+  for (const Swap& s : t) names.push_back(s.name);
+  return names;
+}
+
 // One call's view of the table: the name automaton, and per entry whether
 // its value can bring a later entry's name into a line (worked out when the
 // entry first applies).
 struct Substitution {
   const Swaps& table;
-  NameMatcher matcher;
+  NameMatcher own;  // the matcher, when the table is small enough for the automaton
+  const NameMatcher& matcher;
   std::vector<signed char> creates;
   std::vector<int> found;
   // For large tables: the last entry whose name holds a byte, and the last
   // whose name starts with it.
   std::vector<int> last_holding, last_starting;
 
-  explicit Substitution(const Swaps& t) : table(t), creates(t.size(), -1) {
-    std::vector<std::string> names;
-    names.reserve(t.size());
-    for (const Swap& s : t) names.push_back(s.name);
-    set_name_matcher(matcher, names);
+  explicit Substitution(const Swaps& t)
+      : table(t), matcher(matcher_of(names_of(t), own)), creates(t.size(), -1) {
     if (t.size() <= kExactCreates) return;
     last_holding.assign(256, -1);
     last_starting.assign(256, -1);

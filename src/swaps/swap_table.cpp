@@ -19,6 +19,7 @@
 #include "base/errors.h"
 #include "base/limits.h"
 #include "expr/value_guards.h"
+#include "text/key_map.h"
 #include "text/pattern_index.h"
 #include "text/strings.h"
 #include "text/substring_index.h"
@@ -56,6 +57,32 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
   }
 }
 
+// Lists of ints in one pool: a list costs no allocation of its own, and
+// one emptied leaves its nodes unused.
+class IdLists {
+ public:
+  explicit IdLists(size_t lists) : head_(lists, -1) {}
+  void clear(size_t list) { head_[list] = -1; }
+  void add(size_t list, int value) {
+    nodes_.push_back(Node{value, head_[list]});
+    head_[list] = static_cast<int>(nodes_.size() - 1);
+  }
+  // The values of a list, the last added first.
+  template <class F>
+  void for_each(size_t list, F f) const {
+    for (int n = head_[list]; n >= 0; n = nodes_[static_cast<size_t>(n)].next)
+      f(nodes_[static_cast<size_t>(n)].value);
+  }
+
+ private:
+  struct Node {
+    int value;
+    int next;
+  };
+  std::vector<int> head_;
+  std::vector<Node> nodes_;
+};
+
 // Cross-substitution in the documented order: for each entry i, and inside
 // for each other entry j in ascending order, (1) j into the name of i, (2) i
 // into the name of j, (3) j into the value of i, (4) i into the value of j;
@@ -65,13 +92,17 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
 // the name or value of i holds, and those whose name or value holds the
 // name of i. A pair changes only the texts of its two entries, so the pairs
 // still to come for i are looked for again only when the name or value of
-// i has changed.
+// i has changed. A pair visited where no step changes anything changes
+// nothing, so the lists may hold more than they need.
 //
 // Every text (2k: the name of entry k, 2k + 1: its value) is searched for
 // the names (a pattern index) when it is made or changed, and filed with
 // each name it holds; that answers both questions while the names stay as
 // declared. A name the cross-substitution has changed is looked for with a
-// substring index of all texts, made when first needed.
+// substring index of all texts, made when first needed: when it changes,
+// the texts that hold its new text list it among the names they hold (a
+// text that held its old text may keep it in its list), and the texts that
+// hold it are looked for there again when its pairs are.
 //
 // A value that holds its own name through another entry grows at every
 // step: each step is held to the line limit (350), and the whole pass to a
@@ -80,22 +111,18 @@ void get_name_value(const std::string& text, std::string& name, std::string& val
 // the entry that would grow.
 class CrossSubstitution {
  public:
-  CrossSubstitution(RunContext& run, Swaps& t, const Lines& decl) : run_(run), t_(t), decl_(decl) {
+  CrossSubstitution(RunContext& run, Swaps& t, const std::vector<const Line*>& decl)
+      : run_(run), t_(t), decl_(decl), holds_(2 * t.size()), holders_(t.size()) {
     const size_t count = t.size();
     std::uint64_t table_bytes = 0;
-    names_.reserve(count);
     for (size_t k = 0; k < count; ++k) {
       table_bytes += t[k].name.size() + t[k].value.size() + 1;
-      names_.push_back(t[k].name);
       names_index_.set(static_cast<int>(k), t[k].name);
     }
     const std::uint64_t per_byte = kSwapWorkPerEntryByte * (count == 0 ? 1 : count);
     budget_ = table_bytes > (UINT64_MAX - kSwapWorkFloor) / per_byte
                   ? UINT64_MAX
                   : kSwapWorkFloor + per_byte * table_bytes;
-    holds_.resize(2 * count);
-    searched_at_.resize(2 * count);
-    holders_.resize(count);
     renamed_.assign(count, 0);
     for (size_t id = 0; id < 2 * count; ++id) search(static_cast<int>(id));
   }
@@ -134,10 +161,12 @@ class CrossSubstitution {
 
   // Finds the names text `id` holds, and files it with each of them.
   void search(int id) {
-    std::vector<int>& holds = holds_[static_cast<size_t>(id)];
-    names_index_.find_in(text(id), holds);
-    searched_at_[static_cast<size_t>(id)] = renames_;
-    for (int k : holds) holders_[static_cast<size_t>(k)].push_back(id);
+    names_index_.find_in(text(id), found_);
+    holds_.clear(static_cast<size_t>(id));
+    for (int k : found_) {
+      holds_.add(static_cast<size_t>(id), k);
+      holders_.add(static_cast<size_t>(k), id);
+    }
   }
 
   void changed(int id) {
@@ -146,37 +175,43 @@ class CrossSubstitution {
   }
 
   void renamed(size_t k) {
-    ++renames_;
     renamed_[k] = 1;
     names_index_.set(static_cast<int>(k), t_[k].name);
     changed(name_id(k));
+    if (t_[k].name.empty()) return;
+    texts_with(t_[k].name, found_);
+    for (int id : found_)
+      if (id != name_id(k)) holds_.add(static_cast<size_t>(id), static_cast<int>(k));
+  }
+
+  // The texts that hold `name`, ascending.
+  void texts_with(const std::string& name, std::vector<int>& out) {
+    if (!texts_) {
+      texts_.emplace();
+      for (size_t id = 0; id < 2 * t_.size(); ++id)
+        texts_->set(static_cast<int>(id), text(static_cast<int>(id)));
+    }
+    texts_->find_containing(
+        name, [this](int id) -> const std::string& { return text(id); }, out);
   }
 
   // The entries from `from` on, other than i, that a step of the pair with i
   // can change something for, ascending.
   void pairs_of(size_t i, size_t from) {
     pairs_.clear();
-    for (int id : {name_id(i), value_id(i)}) {
-      // What a text holds is known until a name changes.
-      if (searched_at_[static_cast<size_t>(id)] != renames_) search(id);
-      const std::vector<int>& holds = holds_[static_cast<size_t>(id)];
-      pairs_.insert(pairs_.end(), holds.begin(), holds.end());
-    }
+    for (int id : {name_id(i), value_id(i)})
+      holds_.for_each(static_cast<size_t>(id), [&](int j) { pairs_.push_back(j); });
     const std::string& name = t_[i].name;
     if (!name.empty()) {
       if (renamed_[i]) {
-        if (!texts_) {
-          texts_.emplace();
-          for (size_t id = 0; id < 2 * t_.size(); ++id)
-            texts_->set(static_cast<int>(id), text(static_cast<int>(id)));
-        }
-        texts_->find_containing(name, found_);
+        texts_with(name, found_);
         for (int id : found_) pairs_.push_back(id / 2);
       } else {
         // Every text was last searched with this name as it is; a text
         // filed with it may have lost it since.
-        for (int id : holders_[i])
+        holders_.for_each(i, [&](int id) {
           if (text(id).find(name) != std::string::npos) pairs_.push_back(id / 2);
+        });
       }
     }
     std::sort(pairs_.begin(), pairs_.end());
@@ -190,23 +225,29 @@ class CrossSubstitution {
   // text held it.
   bool step(size_t a, std::string& text, const Swap& by) {
     if (by.name.empty() || !match(text, by.name)) return false;
-    check_replace_size(run_, decl_[a], text, by.name, by.value == "NULL" ? 0 : by.value.size());
+    const Line& statement = *decl_[a];
+    check_replace_size(run_, statement, text, by.name, by.value == "NULL" ? 0 : by.value.size());
+    if (&text == &t_[a].name && !renamed_[a]) declared_.emplace(a, text);
     swap_str(text, by);
     work_ += text.size();
-    if (work_ > budget_) linerr(Err::SWAP_WORK, decl_[a], names_[a], budget_);
+    if (work_ > budget_) {
+      const auto it = declared_.find(a);
+      linerr(Err::SWAP_WORK, statement, it == declared_.end() ? t_[a].name : it->second, budget_);
+    }
     return true;
   }
 
   RunContext& run_;
   Swaps& t_;
-  const Lines& decl_;
-  std::vector<std::string> names_;  // as declared, for the error
-  PatternIndex names_index_;        // entry k: its name
-  std::vector<std::vector<int>> holds_;    // per text: the names it held when searched
-  std::vector<std::uint64_t> searched_at_;  // per text: renames_ when it was searched
-  std::vector<std::vector<int>> holders_;  // per entry: texts filed with its name
+  const std::vector<const Line*>& decl_;
+  // The names as declared of the entries renamed, for the error.
+  std::unordered_map<size_t, std::string> declared_;
+  PatternIndex names_index_;  // entry k: its name
+  // Per text: the names it held when searched, and those renamed since into
+  // a text it held then.
+  IdLists holds_;
+  IdLists holders_;  // per entry: texts filed with its name
   std::vector<char> renamed_;              // per entry: its name has changed
-  std::uint64_t renames_ = 0;
   std::optional<SubstringIndex> texts_;
   std::uint64_t budget_ = 0;
   std::uint64_t work_ = 0;
@@ -232,23 +273,29 @@ int set_swaps(RunContext& run, const Lines& lines, Swaps& table, int build) {
   table.push_back(Swap{"VERSION", kVersion, false, false});
   const size_t cap = run.options.MAX_DEFS > 0 ? static_cast<size_t>(run.options.MAX_DEFS) : 0;
   std::string name, value;
-  Lines decl(2);  // the statement behind each entry (none for the two built in)
-  std::unordered_map<std::string, int> first = {{"BUILD_NUM", 0}, {"VERSION", 1}};
+  // The statement behind each entry (none for the two built in).
+  static const Line kBuiltIn;
+  std::vector<const Line*> decl(2, &kBuiltIn);
+  // The first entry of each name (get_swap_index, without a search).
+  NameMap first;
+  auto name_of = [&table](int at) -> const std::string& {
+    return table[static_cast<size_t>(at)].name;
+  };
+  first.insert(table[0].name, 0, name_of);
+  first.insert(table[1].name, 1, name_of);
   for (const Line& line : lines) {
     if (!match(line.text, "SWAP")) continue;
     const bool global = match(line.text, ".GLOBAL");
     const bool cmd = match(line.text, ".CMD");
     get_name_value(line.text, name, value);
-    // The first entry of each name (get_swap_index, without a search).
-    const auto known = name.empty() ? first.end() : first.find(name);
-    const int at = known == first.end() ? -1 : known->second;
+    const int at = name.empty() ? -1 : first.find(name, name_of);
     if (at <= 0) {
-      if (at < 0 && !name.empty()) first.emplace(name, static_cast<int>(table.size()));
+      if (at < 0 && !name.empty()) first.insert(name, static_cast<int>(table.size()), name_of);
       table.push_back(Swap{name, value, global, cmd});
-      decl.push_back(line);
+      decl.push_back(&line);
       if (table.size() >= cap) generr(Err::SWAP_TABLE_FULL, run.options.MAX_DEFS);
     } else if (!table[at].cmd) {
-      decl[static_cast<size_t>(at)] = line;
+      decl[static_cast<size_t>(at)] = &line;
       table[at].value = value;
       table[at].global = global;
     }

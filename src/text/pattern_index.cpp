@@ -1,6 +1,9 @@
-// The pattern index: pieces and short patterns as 64-bit keys (the bytes in
-// text order, the low byte first; a short key carries its length in its top
-// byte, which a short pattern's bytes never reach).
+// The pattern index: chunks, ends and short patterns as 64-bit keys (the
+// bytes in text order, the low byte first; an end or short key carries its
+// length in its top byte, which its bytes never reach). A path's key folds
+// its chunks together: two paths may share a key, which costs a useless
+// step of the walk at most, since every pattern found is compared with the
+// text.
 #include "text/pattern_index.h"
 
 #include <algorithm>
@@ -26,10 +29,33 @@ uint64_t short_key(const char* p, size_t len, size_t room) {
   return k | (static_cast<uint64_t>(len) << 56);
 }
 
+// A bijection that spreads every bit of x over all bits.
+uint64_t mix(uint64_t x) {
+  x ^= x >> 32;
+  x *= 0xD6E8FEB86659FD93ull;
+  x ^= x >> 32;
+  x *= 0xD6E8FEB86659FD93ull;
+  return x ^ (x >> 32);
+}
+
+uint64_t first_path(uint64_t chunk) { return mix(chunk); }
+uint64_t next_path(uint64_t path, uint64_t chunk) {
+  return mix((path << 1 | path >> 63) ^ chunk);
+}
+uint64_t end_of(uint64_t path, uint64_t end) { return mix(path ^ mix(~end)); }
+
 constexpr int kFiledBits = 20;
 
 size_t filed_bit(uint64_t piece) {
   return static_cast<size_t>((piece * 0x9E3779B97F4A7C15ull) >> (64 - kFiledBits));
+}
+
+bool has_bit(const std::vector<uint64_t>& bits, size_t bit) {
+  return (bits[bit / 64] >> (bit % 64)) & 1;
+}
+
+void put_bit(std::vector<uint64_t>& bits, size_t bit) {
+  bits[bit / 64] |= uint64_t{1} << (bit % 64);
 }
 
 size_t pair_of(const char* p) {
@@ -39,29 +65,49 @@ size_t pair_of(const char* p) {
 
 }  // namespace
 
-void PatternIndex::take_away(int id) {
-  const int li = list_of_[static_cast<size_t>(id)];
-  if (li < 0) return;
-  auto& list = lists_[static_cast<size_t>(li)];
-  for (size_t k = 0; k < list.size(); ++k) {
-    if (list[k].id != id) continue;
-    list[k] = list.back();
-    list.pop_back();
-    break;
+uint64_t PatternIndex::key_of(std::string_view p, bool file_paths) {
+  const size_t n = p.size();
+  if (n < kPiece) return short_key(p.data(), n, n);
+  uint64_t path = first_path(piece_at(p.data()));
+  size_t at = kPiece;
+  for (;;) {
+    const bool last = n - at < kPiece;
+    if (file_paths) paths_.value_of(path, 0) |= last ? 1 << (n - at) : kGoesOn;
+    if (last) break;
+    path = next_path(path, piece_at(p.data() + at));
+    at += kPiece;
   }
-  const size_t len = patterns_[static_cast<size_t>(id)].size();
-  if (len < kPiece) --short_count_[len];
-  list_of_[static_cast<size_t>(id)] = -1;
-  patterns_[static_cast<size_t>(id)].clear();
+  return end_of(path, short_key(p.data() + at, n - at, n - at));
+}
+
+void PatternIndex::take_away(int id) {
+  const size_t at = static_cast<size_t>(id);
+  const size_t size = ids_[at].size;
+  if (size == 0) return;
+  int* link = &(size < kPiece ? shorts_ : ends_).value_of(key_of(pattern(at), false), 0);
+  while (*link != id + 1) link = &ids_[static_cast<size_t>(*link - 1)].next;
+  *link = ids_[at].next;
+  if (size < kPiece) --short_count_[size];
+  ids_[at].size = 0;
+  live_bytes_ -= size;
+}
+
+// The bits of the ends, for twice as many long patterns as there are: at
+// least 16 bits a pattern, so that a lookup of an end not filed is spared
+// at least fifteen times out of sixteen.
+void PatternIndex::file_ends() {
+  size_t bits = size_t{1} << 16;
+  while (bits < 32 * long_count_) bits *= 2;
+  ends_filed_.assign(bits / 64, 0);
+  end_shift_ = 64;
+  for (size_t b = bits; b > 1; b >>= 1) --end_shift_;
+  for (size_t id = 0; id < ids_.size(); ++id)
+    if (ids_[id].size >= kPiece) put_bit(ends_filed_, end_bit(key_of(pattern(id), false)));
 }
 
 void PatternIndex::set(int id, const std::string& p) {
   const size_t at = static_cast<size_t>(id);
-  if (at >= patterns_.size()) {
-    patterns_.resize(at + 1);
-    list_of_.resize(at + 1, -1);
-    seen_.resize(at + 1, 0);
-  }
+  if (at >= ids_.size()) ids_.resize(at + 1);
   take_away(id);
   if (p.empty()) return;
   if (starts_.empty()) {
@@ -69,46 +115,39 @@ void PatternIndex::set(int id, const std::string& p) {
     short_starts_.assign(65536 / 64, 0);
     filed_.assign((size_t{1} << kFiledBits) / 64, 0);
   }
-  patterns_[at] = p;
-  auto list_for = [&](KeyMap& map, uint64_t key) {
-    const int li = map.insert(key, static_cast<int>(lists_.size()));
-    if (static_cast<size_t>(li) == lists_.size()) lists_.emplace_back();
-    return li;
-  };
-  int li;
-  int offset = 0;
+  if (bytes_.size() > 2 * live_bytes_ + (size_t{1} << 20)) {
+    std::string kept;
+    kept.reserve(2 * live_bytes_ + p.size());
+    for (Id& other : ids_) {
+      const uint64_t from = other.at;
+      other.at = kept.size();
+      kept.append(bytes_, from, other.size);
+    }
+    bytes_.swap(kept);
+  }
+  Id& entry = ids_[at];
+  entry.at = bytes_.size();
+  entry.size = static_cast<uint32_t>(p.size());
+  bytes_ += p;
+  live_bytes_ += p.size();
   if (p.size() < kPiece) {
-    li = list_for(shorts_, short_key(p.data(), p.size(), p.size()));
     ++short_count_[p.size()];
     if (p.size() == 1) single_[static_cast<unsigned char>(p[0])] = true;
   } else {
-    // The piece filed under least often so far.
-    size_t best = 0, best_size = SIZE_MAX;
-    for (size_t o = 0; o + kPiece <= p.size() && best_size > 0; ++o) {
-      const int l = pieces_.find(piece_at(p.data() + o));
-      const size_t size = l < 0 ? 0 : lists_[static_cast<size_t>(l)].size();
-      if (size < best_size) {
-        best = o;
-        best_size = size;
-      }
-    }
-    offset = static_cast<int>(best);
-    const uint64_t piece = piece_at(p.data() + best);
-    li = list_for(pieces_, piece);
-    const size_t bit = filed_bit(piece);
-    filed_[bit / 64] |= uint64_t{1} << (bit % 64);
+    put_bit(filed_, filed_bit(piece_at(p.data())));
+    if (16 * ++long_count_ > 64 * ends_filed_.size()) file_ends();
   }
-  if (p.size() >= 2) {
-    const size_t pair = pair_of(p.data() + offset);
-    (p.size() < kPiece ? short_starts_ : starts_)[pair / 64] |= uint64_t{1} << (pair % 64);
-  }
-  list_of_[at] = li;
-  Filed f{id, offset, static_cast<int>(p.size()), 0, 0};
-  if (p.size() >= kPiece) {
-    f.head = piece_at(p.data());
-    f.tail = piece_at(p.data() + p.size() - kPiece);
-  }
-  lists_[static_cast<size_t>(li)].push_back(f);
+  if (p.size() >= 2) put_bit(p.size() < kPiece ? short_starts_ : starts_, pair_of(p.data()));
+  const uint64_t key = key_of(p, true);
+  if (p.size() >= kPiece) put_bit(ends_filed_, end_bit(key));
+  int& first = (p.size() < kPiece ? shorts_ : ends_).value_of(key, 0);
+  ids_[at].next = first;
+  first = id + 1;
+}
+
+bool PatternIndex::stands(int id, const char* at, size_t size) const {
+  const Id& entry = ids_[static_cast<size_t>(id)];
+  return entry.size == size && std::memcmp(bytes_.data() + entry.at, at, size) == 0;
 }
 
 void PatternIndex::find_in(const std::string& text, std::vector<int>& out) const {
@@ -116,47 +155,50 @@ void PatternIndex::find_in(const std::string& text, std::vector<int>& out) const
   if (starts_.empty()) return;
   const char* t = text.data();
   const size_t n = text.size();
+  if (++lookups_ == 0) {
+    for (const Id& entry : ids_) entry.seen = 0;
+    lookups_ = 1;
+  }
   auto add = [&](int id) {
-    if (seen_[static_cast<size_t>(id)]) return;
-    seen_[static_cast<size_t>(id)] = 1;
+    const Id& entry = ids_[static_cast<size_t>(id)];
+    if (entry.seen == lookups_) return;
+    entry.seen = lookups_;
     out.push_back(id);
   };
-  auto starts_here = [&](const std::vector<uint64_t>& bits, size_t p) {
-    const size_t pair = pair_of(t + p);
-    return (bits[pair / 64] >> (pair % 64)) & 1;
-  };
-  if (n >= kPiece && pieces_.size() > 0) {
+  if (n >= kPiece && ends_.size() > 0) {
     for (size_t p = 0; p + kPiece <= n; ++p) {
-      if (!starts_here(starts_, p)) continue;
-      const uint64_t piece = piece_at(t + p);
-      const size_t bit = filed_bit(piece);
-      if (!((filed_[bit / 64] >> (bit % 64)) & 1)) continue;
-      const int li = pieces_.find(piece);
-      if (li < 0) continue;
-      for (const Filed& f : lists_[static_cast<size_t>(li)]) {
-        const size_t off = static_cast<size_t>(f.offset);
-        const size_t size = static_cast<size_t>(f.size);
-        if (off > p || p - off + size > n) continue;
-        const char* start = t + p - off;
-        if (piece_at(start) != f.head || piece_at(start + size - kPiece) != f.tail) continue;
-        if (size <= 2 * kPiece ||
-            std::memcmp(start + kPiece, patterns_[static_cast<size_t>(f.id)].data() + kPiece,
-                        size - 2 * kPiece) == 0)
-          add(f.id);
+      if (!has_bit(starts_, pair_of(t + p))) continue;
+      const uint64_t chunk = piece_at(t + p);
+      if (!has_bit(filed_, filed_bit(chunk))) continue;
+      uint64_t path = first_path(chunk);
+      size_t at = p + kPiece;  // after the chunks walked
+      for (;;) {
+        const int bits = paths_.find(path);
+        if (bits < 0) break;
+        for (size_t r = 0; r < kPiece && at + r <= n; ++r) {
+          if (!((bits >> r) & 1)) continue;
+          const uint64_t end = end_of(path, short_key(t + at, r, n - at));
+          if (!has_bit(ends_filed_, end_bit(end))) continue;
+          const int first = ends_.find(end);
+          for (int v = first; v > 0; v = ids_[static_cast<size_t>(v - 1)].next)
+            if (stands(v - 1, t + p, at + r - p)) add(v - 1);
+        }
+        if (!(bits & kGoesOn) || at + kPiece > n) break;
+        path = next_path(path, piece_at(t + at));
+        at += kPiece;
       }
     }
   }
   for (size_t len = 1; len < kPiece; ++len) {
     if (short_count_[len] == 0) continue;
     for (size_t p = 0; p + len <= n; ++p) {
-      if (len == 1 ? !single_[static_cast<unsigned char>(t[p])] : !starts_here(short_starts_, p))
+      if (len == 1 ? !single_[static_cast<unsigned char>(t[p])]
+                   : !has_bit(short_starts_, pair_of(t + p)))
         continue;
-      const int li = shorts_.find(short_key(t + p, len, n - p));
-      if (li < 0) continue;
-      for (const Filed& f : lists_[static_cast<size_t>(li)]) add(f.id);
+      const int first = shorts_.find(short_key(t + p, len, n - p));
+      for (int v = first; v > 0; v = ids_[static_cast<size_t>(v - 1)].next) add(v - 1);
     }
   }
-  for (int id : out) seen_[static_cast<size_t>(id)] = 0;
   std::sort(out.begin(), out.end());
 }
 

@@ -2,16 +2,23 @@
 // large for the swap-name automaton, and behind the cross-substitution of
 // the swap table, whose patterns (the swap names) change as it works.
 //
-// A pattern of eight bytes or more is filed under one of its 8-byte pieces,
-// the one filed under least often when the pattern is given; a text is then
-// read piece by piece, each piece looked up once, and the patterns filed
-// under it compared where they would stand. A shorter pattern is filed
-// under itself and looked up at every position of the text. Patterns can
-// be given, changed and taken away at any time.
+// A pattern of eight bytes or more is a path of 8-byte chunks from its
+// start, with the fewer than eight bytes left at its end: every path from
+// a pattern's start is filed (its chunks folded into one key), and each
+// pattern under the key of its whole path and end. A text is read from
+// each position where some pattern's first chunk stands, chunk by chunk
+// while some pattern goes on, and at each step the ends filed there are
+// looked up and compared with the text. So a lookup costs about one probe
+// per chunk walked and per end length filed there, however many patterns
+// share pieces; a bit per hash of an end, in a table small enough to stay
+// in the cache, spares most lookups of ends that are not there. A shorter
+// pattern is filed under itself and looked up at every position of the
+// text. Patterns can be given, changed and taken away at any time.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/key_map.h"
@@ -27,27 +34,44 @@ class PatternIndex {
 
  private:
   static constexpr size_t kPiece = 8;
+  // A path's bits: bit r, a pattern ends r bytes after it (0 to 7); this
+  // bit, a pattern goes on past another chunk.
+  static constexpr int kGoesOn = 1 << kPiece;
   void take_away(int id);
+  // The key the pattern is filed under; its paths are filed on the way
+  // when `file_paths`.
+  uint64_t key_of(std::string_view p, bool file_paths);
+  // Whether pattern `id` stands at `at`, `size` bytes.
+  bool stands(int id, const char* at, size_t size) const;
+  std::string_view pattern(size_t id) const {
+    return std::string_view(bytes_).substr(ids_[id].at, ids_[id].size);
+  }
+  size_t end_bit(uint64_t end) const { return static_cast<size_t>(end >> end_shift_); }
+  void file_ends();
 
-  std::vector<std::string> patterns_;
-  std::vector<int> list_of_;                         // per id: its list, or -1
-  // A pattern filed under a piece: its first and last eight bytes are
-  // compared before the rest.
-  struct Filed {
-    int id;
-    int offset;  // of the piece in the pattern
-    int size;
-    uint64_t head, tail;
+  struct Id {
+    uint64_t at = 0;   // the pattern in bytes_
+    int next = 0;      // the next id filed under the same key, plus one (0: none)
+    uint32_t size = 0;  // 0: no pattern
+    mutable uint32_t seen = 0;  // the lookup that found it last
   };
-  std::vector<std::vector<Filed>> lists_;
-  KeyMap pieces_;                                    // 8-byte piece -> list
-  KeyMap shorts_;                                    // short pattern -> list
-  std::vector<uint64_t> starts_;    // bit per first two bytes of a piece filed under
+  std::vector<Id> ids_;
+  // The patterns' bytes, one after the other; a pattern changed or taken
+  // away leaves its old bytes unused until they are the larger part.
+  std::string bytes_;
+  size_t live_bytes_ = 0;
+  KeyMap paths_;                    // folded chunks -> their bits
+  KeyMap ends_;                     // path and end -> first id + 1
+  KeyMap shorts_;                   // short pattern -> first id + 1
+  size_t long_count_ = 0;           // patterns of eight bytes or more
+  std::vector<uint64_t> ends_filed_;  // bit per hash of an end filed
+  int end_shift_ = 64;
+  std::vector<uint64_t> starts_;    // bit per first two bytes of a long pattern
   std::vector<uint64_t> short_starts_;  // the same for the short patterns
-  std::vector<uint64_t> filed_;     // bit per hash of a piece filed under: most text is not
+  std::vector<uint64_t> filed_;     // bit per hash of a first chunk: most text holds none
   bool single_[256] = {};           // one-byte patterns
   int short_count_[kPiece] = {};    // patterns of each short length
-  mutable std::vector<char> seen_;
+  mutable uint32_t lookups_ = 0;
 };
 
 }  // namespace korvex

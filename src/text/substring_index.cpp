@@ -18,11 +18,10 @@ uint64_t piece_at(const char* p) {
 
 void SubstringIndex::set(int id, const std::string& s) {
   const size_t at = static_cast<size_t>(id);
-  if (at >= texts_.size()) {
-    texts_.resize(at + 1);
-    seen_.resize(at + 1, 0);
+  if (at >= count_) {
+    count_ = at + 1;
+    seen_.resize(count_, 0);
   }
-  texts_[at] = s;
   for (size_t p = 0; p + kPiece <= s.size(); ++p) {
     const int li = pieces_.insert(piece_at(s.data() + p), static_cast<int>(lists_.size()));
     if (static_cast<size_t>(li) == lists_.size()) lists_.emplace_back();
@@ -32,11 +31,14 @@ void SubstringIndex::set(int id, const std::string& s) {
   }
 }
 
-void SubstringIndex::find_containing(const std::string& p, std::vector<int>& out) const {
+void SubstringIndex::find_containing(const std::string& p, const Texts& texts,
+                                     std::vector<int>& out) const {
   out.clear();
-  auto holds = [&](size_t id) { return texts_[id].find(p) != std::string::npos; };
+  auto holds = [&](size_t id) {
+    return texts(static_cast<int>(id)).find(p) != std::string::npos;
+  };
   if (p.size() < kPiece) {
-    for (size_t id = 0; id < texts_.size(); ++id)
+    for (size_t id = 0; id < count_; ++id)
       if (holds(id)) out.push_back(static_cast<int>(id));
     return;
   }

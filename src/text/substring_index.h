@@ -5,11 +5,13 @@
 // Every 4-byte piece of every text is filed with the texts that hold it. A
 // pattern of four bytes or more can only occur in the texts filed under
 // each of its pieces, so those of its least filed piece are the candidates,
-// each then searched; a shorter pattern is searched in every text. A text
-// can be changed at any time: the pieces of its new content are filed, and
-// those it no longer holds drop out when the text is searched.
+// each then searched; a shorter pattern is searched in every text. The
+// texts stay with their owner, who hands them to each search. A text can be
+// changed at any time, and set again: the pieces of its new content are
+// filed, and those it no longer holds drop out when the text is searched.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,15 +21,17 @@ namespace korvex {
 
 class SubstringIndex {
  public:
-  // Gives text `id` the content `s`.
+  using Texts = std::function<const std::string&(int id)>;
+
+  // Files text `id` with the content `s`.
   void set(int id, const std::string& s);
-  const std::string& text(int id) const { return texts_[static_cast<size_t>(id)]; }
-  // The ids whose texts contain `p` (not empty), ascending, each once.
-  void find_containing(const std::string& p, std::vector<int>& out) const;
+  // The ids whose texts (as `texts` gives them, each last set as it is now)
+  // contain `p` (not empty), ascending, each once.
+  void find_containing(const std::string& p, const Texts& texts, std::vector<int>& out) const;
 
  private:
   static constexpr size_t kPiece = 4;
-  std::vector<std::string> texts_;
+  size_t count_ = 0;  // ids set
   KeyMap pieces_;                       // 4-byte piece -> list
   std::vector<std::vector<int>> lists_;  // ids of the texts filed under a piece
   mutable std::vector<char> seen_;
