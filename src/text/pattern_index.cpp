@@ -26,10 +26,14 @@ uint64_t short_key(const char* p, size_t len, size_t room) {
   return k | (static_cast<uint64_t>(len) << 56);
 }
 
+// The filter of pieces filed under has at least 64 bits a piece, from 2^12
+// bits up to 2^20, so that a small table clears a few cache lines, not
+// 128 KiB.
+constexpr int kFirstFiledBits = 12;
 constexpr int kFiledBits = 20;
 
-size_t filed_bit(uint64_t piece) {
-  return static_cast<size_t>((piece * 0x9E3779B97F4A7C15ull) >> (64 - kFiledBits));
+size_t filed_bit(uint64_t piece, int bits) {
+  return static_cast<size_t>((piece * 0x9E3779B97F4A7C15ull) >> (64 - bits));
 }
 
 size_t pair_of(const char* p) {
@@ -55,6 +59,20 @@ void PatternIndex::take_away(int id) {
   patterns_[static_cast<size_t>(id)].clear();
 }
 
+void PatternIndex::file_piece(uint64_t piece) {
+  const size_t bit = filed_bit(piece, filed_bits_);
+  filed_[bit / 64] |= uint64_t{1} << (bit % 64);
+}
+
+void PatternIndex::grow_filter() {
+  filed_bits_ = std::min(kFiledBits, filed_bits_ + 4);
+  filed_.assign((size_t{1} << filed_bits_) / 64, 0);
+  for (const auto& list : lists_)
+    for (const Filed& f : list)
+      if (static_cast<size_t>(f.size) >= kPiece)
+        file_piece(piece_at(patterns_[static_cast<size_t>(f.id)].data() + f.offset));
+}
+
 void PatternIndex::set(int id, const std::string& p) {
   const size_t at = static_cast<size_t>(id);
   if (at >= patterns_.size()) {
@@ -67,7 +85,8 @@ void PatternIndex::set(int id, const std::string& p) {
   if (starts_.empty()) {
     starts_.assign(65536 / 64, 0);
     short_starts_.assign(65536 / 64, 0);
-    filed_.assign((size_t{1} << kFiledBits) / 64, 0);
+    filed_bits_ = kFirstFiledBits;
+    filed_.assign((size_t{1} << filed_bits_) / 64, 0);
   }
   patterns_[at] = p;
   auto list_for = [&](KeyMap& map, uint64_t key) {
@@ -95,8 +114,9 @@ void PatternIndex::set(int id, const std::string& p) {
     offset = static_cast<int>(best);
     const uint64_t piece = piece_at(p.data() + best);
     li = list_for(pieces_, piece);
-    const size_t bit = filed_bit(piece);
-    filed_[bit / 64] |= uint64_t{1} << (bit % 64);
+    if (filed_bits_ < kFiledBits && pieces_.size() * 64 > (size_t{1} << filed_bits_))
+      grow_filter();
+    file_piece(piece);
   }
   if (p.size() >= 2) {
     const size_t pair = pair_of(p.data() + offset);
@@ -129,7 +149,7 @@ void PatternIndex::find_in(const std::string& text, std::vector<int>& out) const
     for (size_t p = 0; p + kPiece <= n; ++p) {
       if (!starts_here(starts_, p)) continue;
       const uint64_t piece = piece_at(t + p);
-      const size_t bit = filed_bit(piece);
+      const size_t bit = filed_bit(piece, filed_bits_);
       if (!((filed_[bit / 64] >> (bit % 64)) & 1)) continue;
       const int li = pieces_.find(piece);
       if (li < 0) continue;

@@ -28,6 +28,9 @@ class PatternIndex {
  private:
   static constexpr size_t kPiece = 8;
   void take_away(int id);
+  void file_piece(uint64_t piece);
+  // Makes the filter of pieces larger and files every piece again.
+  void grow_filter();
 
   std::vector<std::string> patterns_;
   std::vector<int> list_of_;                         // per id: its list, or -1
@@ -45,6 +48,7 @@ class PatternIndex {
   std::vector<uint64_t> starts_;    // bit per first two bytes of a piece filed under
   std::vector<uint64_t> short_starts_;  // the same for the short patterns
   std::vector<uint64_t> filed_;     // bit per hash of a piece filed under: most text is not
+  int filed_bits_ = 0;              // filed_ holds 2^filed_bits_ bits
   bool single_[256] = {};           // one-byte patterns
   int short_count_[kPiece] = {};    // patterns of each short length
   mutable std::vector<char> seen_;
