@@ -39,7 +39,8 @@ bench: build
 	@bench/run.sh $(RELEASE_DIR)/korvex
 
 # Korvex against the peer preprocessors (verilator, iverilog, m4, Jinja2) at
-# BENCH_LINES lines; needs hyperfine. Not part of `make test`.
+# BENCH_LINES lines, and on many small files one process each; needs
+# hyperfine. Not part of `make test`.
 BENCH_LINES ?= 1000000
 bench-compare: build
 	@bench/compare $(RELEASE_DIR)/korvex $(BENCH_LINES)

@@ -23,7 +23,21 @@ namespace korvex {
 namespace {
 
 constexpr uintptr_t kHuge = uintptr_t{2} << 20;
-uintptr_t advised_end = 0;  // the heap below this address has been advised
+// The first bytes of the heap, all that a run of a small file uses, stay on
+// small pages: a huge page there would clear 2 MiB for a few KiB of use.
+constexpr uintptr_t kSmallRun = 4 * kHuge;
+uintptr_t heap_start = 0;   // the first 2 MiB boundary of the heap
+uintptr_t advised_end = 0;  // the heap from heap_start + kSmallRun below this has been advised
+bool start_advised = false;  // and [heap_start, heap_start + kSmallRun) too
+
+// The address the next allocations come from, which a small block just
+// made marks.
+uintptr_t heap_top() {
+  void* probe = std::malloc(1);
+  const uintptr_t top = reinterpret_cast<uintptr_t>(probe);
+  std::free(probe);
+  return top;
+}
 
 // The thread that backs heap pages ahead of the allocations. A static
 // object, so that a run still prefaulting at exit is waited for.
@@ -52,17 +66,25 @@ void prepare_memory() {
   mallopt(M_TOP_PAD, limited ? 32 << 20 : 1 << 30);
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
   // Huge pages start on 2 MiB boundaries; the few blocks made before main()
-  // stay on small pages.
-  advised_end = (reinterpret_cast<uintptr_t>(sbrk(0)) + kHuge - 1) & ~(kHuge - 1);
+  // stay on small pages, and so do the first kSmallRun bytes until a run
+  // goes beyond them.
+  heap_start = (reinterpret_cast<uintptr_t>(sbrk(0)) + kHuge - 1) & ~(kHuge - 1);
+  advised_end = heap_start + kSmallRun;
   std::free(std::malloc(1));
   advise_memory();
 }
 
 void advise_memory() {
+  if (heap_start == 0) return;
   const uintptr_t end = reinterpret_cast<uintptr_t>(sbrk(0)) & ~(kHuge - 1);
-  if (advised_end == 0 || end <= advised_end) return;
-  madvise(reinterpret_cast<void*>(advised_end), end - advised_end, MADV_HUGEPAGE);
-  advised_end = end;
+  if (end > advised_end) {
+    madvise(reinterpret_cast<void*>(advised_end), end - advised_end, MADV_HUGEPAGE);
+    advised_end = end;
+  }
+  if (!start_advised && heap_top() >= heap_start + kSmallRun) {
+    madvise(reinterpret_cast<void*>(heap_start), kSmallRun, MADV_HUGEPAGE);
+    start_advised = true;
+  }
 }
 
 void leave_to_exit(Lines&& lines) {
@@ -75,13 +97,11 @@ void leave_to_exit(Lines&& lines) {
 void prefault_heap(std::size_t bytes) {
   // The kernel clears every new page: on a virtual machine that is the
   // larger part of reading a big file. A second core does it in advance.
-  if (advised_end == 0 || bytes < 4 * kHuge) return;
+  if (heap_start == 0 || bytes < 4 * kHuge) return;
   prefaulter.wait();
-  // The next allocations come from the top of the heap, which a small block
-  // just made marks; the heap's break ends the region already reserved.
-  void* probe = std::malloc(1);
-  const uintptr_t from = (reinterpret_cast<uintptr_t>(probe) + kHuge - 1) & ~(kHuge - 1);
-  std::free(probe);
+  // The next allocations come from the top of the heap; the heap's break
+  // ends the region already reserved.
+  const uintptr_t from = (heap_top() + kHuge - 1) & ~(kHuge - 1);
   const uintptr_t brk = reinterpret_cast<uintptr_t>(sbrk(0));
   const uintptr_t to = std::min(brk, from + bytes) & ~(kHuge - 1);
   if (to <= from) return;

@@ -18,8 +18,10 @@ namespace korvex {
 // first thing in main().
 void prepare_memory();
 
-// Asks for huge pages on every part of the heap not yet covered. Cheap when
-// nothing changed; call after reserving a large array.
+// Asks for huge pages on every part of the heap not yet covered; on its
+// first 8 MiB only once the heap has grown beyond them, so that a run of a
+// small file stays on small pages. Cheap when nothing changed; call after
+// reserving a large array.
 void advise_memory();
 
 // Keeps `lines` to the end of the process without freeing them: freeing a

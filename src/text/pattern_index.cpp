@@ -44,12 +44,6 @@ uint64_t next_path(uint64_t path, uint64_t chunk) {
 }
 uint64_t end_of(uint64_t path, uint64_t end) { return mix(path ^ mix(~end)); }
 
-constexpr int kFiledBits = 20;
-
-size_t filed_bit(uint64_t piece) {
-  return static_cast<size_t>((piece * 0x9E3779B97F4A7C15ull) >> (64 - kFiledBits));
-}
-
 bool has_bit(const std::vector<uint64_t>& bits, size_t bit) {
   return (bits[bit / 64] >> (bit % 64)) & 1;
 }
@@ -92,17 +86,23 @@ void PatternIndex::take_away(int id) {
   live_bytes_ -= size;
 }
 
-// The bits of the ends, for twice as many long patterns as there are: at
-// least 16 bits a pattern, so that a lookup of an end not filed is spared
-// at least fifteen times out of sixteen.
+// The bits of the ends and of the first chunks, for twice as many long
+// patterns as there are: at least 16 bits a pattern, so that a lookup of an
+// end or a chunk not filed is spared at least fifteen times out of sixteen.
+// A table of a few long names (the built-in swaps) clears a few hundred
+// bytes, not the filter a large table needs.
 void PatternIndex::file_ends() {
-  size_t bits = size_t{1} << 16;
+  size_t bits = size_t{1} << 12;
   while (bits < 32 * long_count_) bits *= 2;
   ends_filed_.assign(bits / 64, 0);
+  filed_.assign(bits / 64, 0);
   end_shift_ = 64;
   for (size_t b = bits; b > 1; b >>= 1) --end_shift_;
-  for (size_t id = 0; id < ids_.size(); ++id)
-    if (ids_[id].size >= kPiece) put_bit(ends_filed_, end_bit(key_of(pattern(id), false)));
+  for (size_t id = 0; id < ids_.size(); ++id) {
+    if (ids_[id].size < kPiece) continue;
+    put_bit(ends_filed_, end_bit(key_of(pattern(id), false)));
+    put_bit(filed_, filed_bit(piece_at(pattern(id).data())));
+  }
 }
 
 void PatternIndex::set(int id, const std::string& p) {
@@ -113,7 +113,6 @@ void PatternIndex::set(int id, const std::string& p) {
   if (starts_.empty()) {
     starts_.assign(65536 / 64, 0);
     short_starts_.assign(65536 / 64, 0);
-    filed_.assign((size_t{1} << kFiledBits) / 64, 0);
   }
   if (bytes_.size() > 2 * live_bytes_ + (size_t{1} << 20)) {
     std::string kept;
@@ -134,8 +133,8 @@ void PatternIndex::set(int id, const std::string& p) {
     ++short_count_[p.size()];
     if (p.size() == 1) single_[static_cast<unsigned char>(p[0])] = true;
   } else {
-    put_bit(filed_, filed_bit(piece_at(p.data())));
     if (16 * ++long_count_ > 64 * ends_filed_.size()) file_ends();
+    put_bit(filed_, filed_bit(piece_at(p.data())));
   }
   if (p.size() >= 2) put_bit(p.size() < kPiece ? short_starts_ : starts_, pair_of(p.data()));
   const uint64_t key = key_of(p, true);

@@ -47,6 +47,9 @@ class PatternIndex {
     return std::string_view(bytes_).substr(ids_[id].at, ids_[id].size);
   }
   size_t end_bit(uint64_t end) const { return static_cast<size_t>(end >> end_shift_); }
+  size_t filed_bit(uint64_t chunk) const {
+    return static_cast<size_t>((chunk * 0x9E3779B97F4A7C15ull) >> end_shift_);
+  }
   void file_ends();
 
   struct Id {
@@ -65,7 +68,7 @@ class PatternIndex {
   KeyMap shorts_;                   // short pattern -> first id + 1
   size_t long_count_ = 0;           // patterns of eight bytes or more
   std::vector<uint64_t> ends_filed_;  // bit per hash of an end filed
-  int end_shift_ = 64;
+  int end_shift_ = 64;              // both filters hold 2^(64 - end_shift_) bits
   std::vector<uint64_t> starts_;    // bit per first two bytes of a long pattern
   std::vector<uint64_t> short_starts_;  // the same for the short patterns
   std::vector<uint64_t> filed_;     // bit per hash of a first chunk: most text holds none

@@ -143,6 +143,33 @@ TEST_F(TableIndexTest, PatternIndexForgetsOldTextsAndSurvivesGrowth) {
   }
 }
 
+// The index's filters grow with its long patterns (at 257, 513, 1,025 and
+// 2,049 of them) and file them again: patterns taken away or changed before a
+// growth are not found after it, and every pattern given before or after it is.
+TEST_F(TableIndexTest, PatternIndexFindsAcrossItsGrowths) {
+  std::mt19937 r(7);
+  std::vector<std::string> patterns;
+  PatternIndex index;
+  auto name = [](size_t k) { return "SIG_" + std::to_string(100000 + k * 7919 % 100000); };
+  for (size_t k = 0; k < 3000; ++k) {
+    patterns.push_back(name(k));
+    index.set(static_cast<int>(k), patterns[k]);
+    if (k % 3 == 1) {  // an earlier pattern changes or goes away
+      const size_t j = r() % (k + 1);
+      patterns[j] = j % 2 ? name(j + 5000) : "";
+      index.set(static_cast<int>(j), patterns[j]);
+    }
+    if (k != 200 && k != 300 && k != 600 && k != 1100 && k != 2999) continue;
+    std::string text;
+    for (int n = 0; n < 40; ++n) text += name(r() % 8000) + (n % 2 ? " " : "");
+    std::vector<int> in, want;
+    for (size_t j = 0; j < patterns.size(); ++j)
+      if (!patterns[j].empty() && match(text, patterns[j])) want.push_back(static_cast<int>(j));
+    index.find_in(text, in);
+    EXPECT_EQ(in, want) << k;
+  }
+}
+
 // The cross-substitution as written: every pair, four steps each.
 Swaps cross_substituted(Swaps t) {
   for (size_t i = 0; i < t.size(); ++i)
