@@ -95,6 +95,9 @@ struct Line {
   int num = 0;         // 1-based physical line number in `file`
   int pending = 0;     // created or changed since the last substitution run
   int indent = 0;      // leading blanks removed by normalisation
+  // The kept text of an unparsed region, put back for output: no statement
+  // of Korvex, whatever it holds.
+  bool unparsed = false;
 };
 
 using Lines = std::vector<Line>;

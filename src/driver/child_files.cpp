@@ -126,7 +126,7 @@ int insert_create(RunContext& run, OutputState& output, const std::string& flags
                   const Defs& defs, const Loops& loops, int build, bool builds_named) {
   int result = 0;
   for (const Line& line : lines) {
-    if (!match(line.text, "CREATE")) continue;
+    if (!match(line.text, "CREATE") || line.unparsed) continue;
     std::string child_src, child_def, rest;
     create_names(line, child_src, child_def, rest);
 

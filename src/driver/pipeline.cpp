@@ -242,11 +242,11 @@ int source_passes(RunContext& run, OutputState& output, FileRun& r, int b) {
   if (sc.ports_count > 0) insert_ports(s);
   if (sc.case_count > 0) insert_case(s);
   if (sc.stomp_count > 0) remove_stomp(run, s);
-  insert_ignored(s, r.ignored);
   if (sc.outdir_count > 0) set_outdir(run, output, s);
   if (sc.create_count > 0) note_create_inputs(run, s);
   if (sc.outfile_count > 0) set_outfile(run, output, s);
   else if (!run.options.OUTFLAG) output.OUT = false;
+  insert_ignored(s, r.ignored);
   if (run.options.HEADER) insert_header(run, r.flags, r.parent, s, r.source);
   differences += print_lines(run, output, r.level, s, r.defs);
   if (sc.create_count > 0)

@@ -1,7 +1,8 @@
 // Writing output files.
 //
 // Generated text goes through one large buffer per file. A line holding
-// "CREATE" anywhere is never written: it is the parent's CREATE statement.
+// "CREATE" anywhere is never written (it is the parent's CREATE statement),
+// unless it is the text of an unparsed region.
 #include "output/writer.h"
 
 #include <cstdlib>
@@ -180,7 +181,7 @@ int print_lines(RunContext& run, OutputState& output, int level, Lines& lines,
   chunk.clear();
   for (size_t i = start; i < lines.size(); ++i) {
     Line& l = lines[i];
-    if (match(l.text, "CREATE")) continue;
+    if (match(l.text, "CREATE") && !l.unparsed) continue;
     // A marker is a line of the file like the others: written, or compared
     // with the existing file's line at its place.
     const bool marked = run.options.LINE_MARKERS && markers.get_marker(l, marker.text);

@@ -14,6 +14,7 @@ void copy_line(const Line& src, Line& dst, int mark) {
   dst.indent = src.indent;
   dst.remark = src.remark;
   dst.pending = mark ? 1 : src.pending;
+  dst.unparsed = src.unparsed;
 }
 
 void copy_lines(const Options& options, const Lines& src, Lines& dst, int append) {
@@ -78,6 +79,7 @@ void insert_ignored(Lines& lines, const Lines& ignored) {
     if (l.text != kIgnoreParse) continue;
     // A placeholder without a kept line stays, as an empty line.
     l.text = k < ignored.size() ? ignored[k].text : std::string();
+    l.unparsed = true;
     ++k;
   }
 }
