@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct RunState {
   std::uint64_t generated_bytes = 0;
   std::uint64_t arith_work = 0;
   RunInputs inputs;
+
+  // What a pass keeps for its later calls in the run, of a type this layer
+  // does not know: the name matcher of the last large swap table.
+  std::shared_ptr<void> swap_matcher;
 };
 
 // What a pass reads and writes of its run besides its own lines and tables:

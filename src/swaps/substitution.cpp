@@ -62,16 +62,17 @@ constexpr size_t kExactCreates = 2048;
 // A build substitutes with the same table several times (the definition
 // lines, then each pass over the source), and the pattern index of a table
 // too large for the automaton costs more to make than a pass over the
-// lines: the matcher of the last such table is kept, with its names, and
-// serves again a table of the same names. Like the lines at the end of the
-// run, it is never freed.
+// lines: the matcher of the last such table is kept in the run state, with
+// its names, and serves again a table of the same names.
 struct KeptMatcher {
   std::vector<std::string> names;
   NameMatcher matcher;
 };
 
-const NameMatcher& matcher_of(std::vector<std::string>&& names, NameMatcher& own) {
-  static KeptMatcher* const kept = std::make_unique<KeptMatcher>().release();
+const NameMatcher& matcher_of(RunState& state, std::vector<std::string>&& names,
+                              NameMatcher& own) {
+  if (!state.swap_matcher) state.swap_matcher = std::make_shared<KeptMatcher>();
+  KeptMatcher* const kept = static_cast<KeptMatcher*>(state.swap_matcher.get());
   if (names.empty() || kept->names != names) {
     set_name_matcher(own, names);
     if (own.built) return own;
@@ -101,8 +102,8 @@ struct Substitution {
   // whose name starts with it.
   std::vector<int> last_holding, last_starting;
 
-  explicit Substitution(const Swaps& t)
-      : table(t), matcher(matcher_of(names_of(t), own)), creates(t.size(), -1) {
+  Substitution(RunState& state, const Swaps& t)
+      : table(t), matcher(matcher_of(state, names_of(t), own)), creates(t.size(), -1) {
     if (t.size() <= kExactCreates) return;
     last_holding.assign(256, -1);
     last_starting.assign(256, -1);
@@ -231,7 +232,7 @@ int insert_swaps(RunContext& run, Lines& lines, const Swaps& table, Scope scope)
   for (size_t i = 0; i < lines.size(); ++i) {
     Line& line = lines[i];
     if (!all && !line.pending) continue;
-    if (!sub) sub.emplace(table);
+    if (!sub) sub.emplace(run.state, table);
     // Most lines hold no name's first byte: nothing to test further.
     if (may_hold_name(sub->matcher, line.text) && !match(line.text, "CHECK") &&
         !is_placeholder(line.text) && swap_one_line(run, line, static_cast<int>(i), *sub))
