@@ -3,6 +3,7 @@
 // a whole run in a private directory. Each once crashed, hung or failed
 // wrongly; now each must end with a Korvex status (0, 100..198, 300..399)
 // and write nothing to standard error. The sanitizer build catches the rest.
+// Runs made one after another in one process share nothing.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -80,6 +81,45 @@ TEST(FuzzRegressions, EveryInputEndsWithAKorvexStatus) {
     ++count;
   }
   if (count == 0) GTEST_SKIP() << "no regression inputs";
+}
+
+// Runs `args` (the command name first) with standard output thrown away.
+int quiet_run(const std::vector<const char*>& args) {
+  std::fflush(stdout);
+  const int saved_out = dup(1);
+  const int null_fd = open("/dev/null", O_WRONLY);
+  dup2(null_fd, 1);
+  const int status = korvex::run_korvex(static_cast<int>(args.size()), args.data());
+  std::fflush(stdout);
+  dup2(saved_out, 1);
+  close(saved_out);
+  close(null_fd);
+  return status;
+}
+
+// A run owns its options and state: what one run was given, read and wrote
+// is gone for the next run of the same process.
+TEST(RunIsolation, NothingOfARunReachesTheNext) {
+  char tmpl[] = "/tmp/korvex_runs.XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  const fs::path cwd = fs::current_path();
+  fs::current_path(tmpl);
+  write_all("top.v", "a\nb\nc\nd\nOUTFILE out.v\n");
+  EXPECT_EQ(quiet_run({"korvex", "-max_lines", "3", "top.v"}), 101);  // too long for 3 lines
+  EXPECT_EQ(quiet_run({"korvex", "top.v"}), 0);
+  EXPECT_EQ(read_all("out.v"), "a\nb\nc\nd\n\n\n");
+  // The file changed since the last run read it, and the last run wrote
+  // out.v: neither is remembered.
+  write_all("top.v", "e\nOUTFILE out.v\n");
+  EXPECT_EQ(quiet_run({"korvex", "top.v"}), 0);
+  EXPECT_EQ(read_all("out.v"), "e\n\n\n");
+  EXPECT_EQ(quiet_run({"korvex", "-debug", "top.v"}), 0);
+  EXPECT_TRUE(fs::exists("korvex.dbg"));
+  fs::remove("korvex.dbg");
+  EXPECT_EQ(quiet_run({"korvex", "top.v"}), 0);
+  EXPECT_FALSE(fs::exists("korvex.dbg"));  // the next run does not trace
+  fs::current_path(cwd);
+  fs::remove_all(tmpl);
 }
 
 }  // namespace
