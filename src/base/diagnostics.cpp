@@ -8,18 +8,11 @@
 
 namespace korvex {
 
-namespace {
-bool pipe_closed = false;
-}  // namespace
-
-void write_stdout(const std::string& text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && errno == EPIPE)
-    pipe_closed = true;
+bool write_stdout(const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() || errno != EPIPE;
 }
 
 void flush_stdout() { std::fflush(stdout); }
-
-bool stdout_closed() { return pipe_closed; }
 
 void print_msg(const std::string& text) { write_stdout("\n" + text); }
 

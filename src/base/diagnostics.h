@@ -16,12 +16,10 @@ namespace korvex {
 // Writes a line break, then `text` (no line break after it), to standard output.
 void print_msg(const std::string& text);
 
-// Writes raw text to standard output.
-void write_stdout(const std::string& text);
+// Writes raw text to standard output; false when the write has met a
+// closed pipe (EPIPE): nothing more can reach the reader.
+bool write_stdout(const std::string& text);
 void flush_stdout();
-
-// True once a write to standard output has met a closed pipe (EPIPE).
-bool stdout_closed();
 
 // The CREATE-chain block of an error message raised in the chain `state`
 // holds now, and one line of it.

@@ -67,10 +67,9 @@ void emit(const RunInputs& inputs, OutputState& output, const std::string& chunk
   if (output.OUT) {
     output.outfile.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
   } else {
-    write_stdout(chunk);
     // Nothing more can reach a reader that has gone: the run ends here, as
     // it would by SIGPIPE, but with its error number.
-    if (stdout_closed()) generr(Err::WRITE_FAILED, "standard output");
+    if (!write_stdout(chunk)) generr(Err::WRITE_FAILED, "standard output");
   }
 }
 
