@@ -30,6 +30,11 @@ std::string create_chain_line(const RunState& state, int index);
 // "File <name>: line <n>: <text>\n<msg>\n".
 std::string line_error_body(const Line& line, const std::string& text);
 
+// Whether the trace shows the steps of every pass (-debug with -verbose).
+inline bool verbose_trace(const RunContext& run) {
+  return run.options.VERBOSE && run.options.DEBUG;
+}
+
 // Writes `text` and a line break to the trace when -debug is on.
 void trace(RunContext& run, const std::string& text);
 

@@ -23,8 +23,6 @@ namespace {
 
 constexpr const char* kRemoveDef = "REMOVE_DEF";
 
-bool tracing(const RunContext& run) { return run.options.VERBOSE && run.options.DEBUG; }
-
 // The word after `keyword` (which ends in a blank), runs of blanks counted as one.
 std::string word_after(const std::string& text, const char* keyword) {
   return extract_string(text, keyword, " ");
@@ -49,7 +47,7 @@ OpenBlock open_block(RunContext& run, int a0, const Lines& lines, const Defs& ta
   b.text = lines[a0].text;
   b.name = known ? *known : word_after(b.text, "IFDEF ");
   b.removing = removing;
-  if (tracing(run)) {
+  if (verbose_trace(run)) {
     trace(run, "");
     trace(run, "Starting def " + b.name);
   }
@@ -141,7 +139,7 @@ int mark_defs(RunContext& run, int a0, Lines& lines, const Defs& table, bool rem
 void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, Blocks blocks) {
   const int all = scope == Scope::kAll ? 1 : 0;
   const bool build_only = blocks == Blocks::kBuildOnly;
-  if (tracing(run)) {
+  if (verbose_trace(run)) {
     trace(run, "");
     trace(run, "Starting def ");
   }

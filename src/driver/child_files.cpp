@@ -21,13 +21,6 @@
 namespace korvex {
 namespace {
 
-std::string canonical(const std::string& name) {
-  std::string trimmed = name;
-  remove_last_spaces(trimmed);
-  const std::string real = real_path(trimmed);
-  return real.empty() ? trimmed : real;
-}
-
 // One level of the CREATE chain used in error messages.
 class TreeLevel {
  public:
@@ -90,7 +83,7 @@ void note_create_inputs(RunContext& run, const Lines& lines) {
 }
 
 SourceChain::SourceChain(RunState& state, const std::string& source) : state_(state) {
-  state_.source_chain.push_back(canonical(source));
+  state_.source_chain.push_back(canonical_path(source));
 }
 
 SourceChain::~SourceChain() { state_.source_chain.pop_back(); }
@@ -141,7 +134,7 @@ int insert_create(RunContext& run, OutputState& output, const std::string& flags
       if (forwarded.size() > static_cast<size_t>(run.options.MAX_DEFS) - 1)
         generr(Err::FORWARDED_FULL, extract_name(child_src), run.options.MAX_DEFS - 1);
 
-      const std::string key = canonical(child_src);
+      const std::string key = canonical_path(child_src);
       const std::vector<std::string>& source_chain = run.state.source_chain;
       for (size_t i = 0; i < source_chain.size(); ++i) {
         if (source_chain[i] != key) continue;

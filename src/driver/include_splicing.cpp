@@ -20,11 +20,6 @@
 namespace korvex {
 namespace {
 
-std::string canonical(const std::string& name) {
-  const std::string real = real_path(name);
-  return real.empty() ? name : real;
-}
-
 // Splices the INCLUDE statements of one definition stream, and of the files
 // they include in turn.
 class Splicer {
@@ -85,7 +80,7 @@ void Splicer::include_file(const Line& rec, std::string s, Lines& out, Lines& ig
 
   std::string trimmed = name;
   remove_last_spaces(trimmed);
-  const std::string key = canonical(trimmed);
+  const std::string key = canonical_path(trimmed);
   for (size_t i = 0; i < chain_.size(); ++i) {
     if (chain_[i] != key) continue;
     std::string chain;

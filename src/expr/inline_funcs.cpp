@@ -76,7 +76,7 @@ int line_expr(RunContext& run, Line& line) {
 }
 
 int insert_expr(RunContext& run, Lines& lines) {
-  if (run.options.VERBOSE && run.options.DEBUG) {
+  if (verbose_trace(run)) {
     trace(run, "");
     trace(run, "Starting expr  insertion");
   }

@@ -25,7 +25,7 @@ int get_stomp_line(const Lines& lines, int index, const std::string& search) {
 }
 
 void remove_stomp(RunContext& run, Lines& lines) {
-  if (run.options.VERBOSE && run.options.DEBUG) {
+  if (verbose_trace(run)) {
     trace(run, "");
     trace(run, "Starting stomp ");
   }

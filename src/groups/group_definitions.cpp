@@ -28,7 +28,7 @@ struct PassState {
 };
 
 void start_trace(RunContext& run, int pass) {
-  if (run.options.VERBOSE && run.options.DEBUG)
+  if (verbose_trace(run))
     trace(run, "Starting set groups pass " + std::to_string(pass));
 }
 

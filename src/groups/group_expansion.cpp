@@ -219,7 +219,7 @@ int insert_groups(RunContext& run, Lines& lines, const Groups& table, GroupPass 
       push_line(run.options, out, std::move(line));
       continue;
     }
-    if (run.options.VERBOSE && run.options.DEBUG) {
+    if (verbose_trace(run)) {
       trace(run, "");
       trace(run, "Starting GROUP: " + table[static_cast<size_t>(idx)].name);
     }

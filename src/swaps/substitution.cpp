@@ -21,8 +21,6 @@
 namespace korvex {
 namespace {
 
-bool tracing(const RunContext& run) { return run.options.VERBOSE && run.options.DEBUG; }
-
 // Whether `text` is the SWAP statement that declares `name`: its first word
 // up to a "." is SWAP and its second word is the name.
 bool declares(const std::string& text, const std::string& name) {
@@ -164,7 +162,7 @@ bool swap_one_line(RunContext& run, Line& line, int index, Substitution& sub) {
     const Swap& s = sub.table[e];
     // An entry found earlier may have lost its name to an earlier replacement.
     if ((!exact && !match(line.text, s.name)) || declares(line.text, s.name)) continue;
-    if (tracing(run)) {
+    if (verbose_trace(run)) {
       if (index == 0) sub.announce(run, e);
       trace(run, "found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
     }
@@ -237,10 +235,10 @@ int insert_swaps(RunContext& run, Lines& lines, const Swaps& table, Scope scope)
     if (may_hold_name(sub->matcher, line.text) && !match(line.text, "CHECK") &&
         !is_placeholder(line.text) && swap_one_line(run, line, static_cast<int>(i), *sub))
       any = true;
-    if (i == 0 && tracing(run)) sub->announce(run, static_cast<int>(table.size()) - 1);
+    if (i == 0 && verbose_trace(run)) sub->announce(run, static_cast<int>(table.size()) - 1);
   }
-  if (tracing(run) && !any) trace(run, "No swaps found");
-  if (tracing(run) && any) print_debug(run, lines, "insert_swaps");
+  if (verbose_trace(run) && !any) trace(run, "No swaps found");
+  if (verbose_trace(run) && any) print_debug(run, lines, "insert_swaps");
   return any ? 1 : 0;
 }
 

@@ -38,7 +38,7 @@ namespace {
 // `pattern`.
 template <class Drop>
 int remove_lines_if(RunContext& run, Lines& lines, const std::string& pattern, Drop drop) {
-  if (run.options.VERBOSE && run.options.DEBUG) {
+  if (verbose_trace(run)) {
     trace(run, "");
     trace(run, "Starting remove lines, pattern: " + pattern);
   }

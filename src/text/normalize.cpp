@@ -180,7 +180,7 @@ class StatementSink {
 int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream stream,
               const IncludeSplicer& include) {
   const bool defmode = stream == Stream::kDefinition;
-  if (run.options.VERBOSE && run.options.DEBUG)
+  if (verbose_trace(run))
     trace(run, "set_lines started for " + (in.empty() ? std::string() : in[0].file.str()));
   out.clear();
   const std::string first_file = in.empty() ? std::string() : in[0].file.str();

@@ -28,6 +28,12 @@ std::string real_path(const std::string& p) {
   return buf;
 }
 
+std::string canonical_path(std::string name) {
+  remove_last_spaces(name);
+  std::string real = real_path(name);
+  return real.empty() ? name : real;
+}
+
 int makedir(const std::string& p) { return mkdir(p.c_str(), 0777) == 0 ? 0 : -1; }
 
 namespace {

@@ -15,6 +15,10 @@ bool dir_exists(std::string p, int quiet);
 // resolved, so that two names of one file compare equal; "" when `p` does
 // not name an existing file.
 std::string real_path(const std::string& p);
+// The name a file is known by in a chain of files being created or
+// included: `name` without its trailing blanks, as its real path when it
+// names an existing file.
+std::string canonical_path(std::string name);
 int makedir(const std::string& p);
 
 // Stops the run with general error 123 when the file name `name` holds a
