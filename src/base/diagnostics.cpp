@@ -30,10 +30,10 @@ std::string create_chain_block(const RunState& state) {
 
 std::string line_error_body(const Line& line, const std::string& text) {
   return "File " + extract_name(line.file) + ": line " + std::to_string(line.num) + ": " +
-         shown_text(line) + "\n" + text + "\n";
+         std::string(shown_text(line)) + "\n" + text + "\n";
 }
 
-void trace(RunContext& run, const std::string& text) {
+void trace(RunContext& run, std::string_view text) {
   if (!run.options.DEBUG || !run.state.debugfile.is_open()) return;
   run.state.debugfile << text << '\n';
 }
@@ -41,8 +41,7 @@ void trace(RunContext& run, const std::string& text) {
 void print_debug(RunContext& run, const Lines& lines, const std::string& title) {
   if (!run.options.DEBUG) return;
   trace(run, "---------- print debug start ---------- " + title);
-  static const std::string kNothing;
-  for (const Line& l : lines) trace(run, writes_empty(l.text) ? kNothing : l.text);
+  for (const Line& l : lines) trace(run, writes_empty(l.text) ? std::string_view() : l.text.view());
   trace(run, "---------- print debug end ---------- " + title);
   trace(run, "");
 }

@@ -36,7 +36,7 @@ inline bool verbose_trace(const RunContext& run) {
 }
 
 // Writes `text` and a line break to the trace when -debug is on.
-void trace(RunContext& run, const std::string& text);
+void trace(RunContext& run, std::string_view text);
 
 // Dumps a line array to the trace when -debug is on; an empty line, or one
 // that is the name of an empty line, shows as an empty trace line.

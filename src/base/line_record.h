@@ -9,6 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/line_text.h"
+
 namespace korvex {
 
 // The name of an empty line where a line's text is shown: an error reported
@@ -19,14 +21,14 @@ inline constexpr const char* kRemoveRemark = "REMOVE_REMARK";
 inline constexpr const char* kIgnoreParse = "IGNOREPARSE";
 
 // Whether a line of this text comes out as an empty line.
-inline bool writes_empty(const std::string& text) {
-  return text.empty() || std::string_view(text) == kEmptyLine;
+inline bool writes_empty(std::string_view text) {
+  return text.empty() || text == kEmptyLine;
 }
 
 // The placeholder of an unparsed line. It is Korvex's own, not text of the
 // user: no search may find it and no replacement change it (a STOMP of PARSE
 // or a swap named PARSE would otherwise lose the unparsed line it stands for).
-inline bool is_placeholder(const std::string& text) { return text == kIgnoreParse; }
+inline bool is_placeholder(std::string_view text) { return text == kIgnoreParse; }
 
 // The path a line was read from. Every line of a file names the same path,
 // so a line holds a handle to one copy of it, kept for the whole process:
@@ -90,7 +92,7 @@ class Remark {
 
 struct Line {
   FileName file;       // the path the line was read from
-  std::string text;    // the statement
+  LineText text;       // the statement
   Remark remark;       // the line remark cut off by reading ("##" onwards)
   int num = 0;         // 1-based physical line number in `file`
   int pending = 0;     // created or changed since the last substitution run
@@ -107,9 +109,8 @@ using Lines = std::vector<Line>;
 inline bool is_no_line(const Line& line) { return line.text.empty() && line.file.empty(); }
 
 // The text of `line` as an error report shows it.
-inline const std::string& shown_text(const Line& line) {
-  static const std::string kShown(kEmptyLine);
-  return line.text.empty() && !is_no_line(line) ? kShown : line.text;
+inline std::string_view shown_text(const Line& line) {
+  return line.text.empty() && !is_no_line(line) ? kEmptyLine : line.text.view();
 }
 
 }  // namespace korvex

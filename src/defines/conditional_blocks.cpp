@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kRemoveDef = "REMOVE_DEF";
 
 // The word after `keyword` (which ends in a blank), runs of blanks counted as one.
-std::string word_after(const std::string& text, const char* keyword) {
+std::string word_after(std::string_view text, const char* keyword) {
   return extract_string(text, keyword, " ");
 }
 
@@ -82,7 +82,7 @@ int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool
       linerr(Err::IFDEF_NO_ENDIF, shown);
     }
     OpenBlock& b = open.back();
-    const std::string& text = lines[a].text;
+    const LineText& text = lines[a].text;
     if (!has_capital(text)) {
       // No keyword: a line like any other of its branch.
       if (!b.skip && !b.active) lines[a].text = kRemoveDef;
@@ -122,7 +122,7 @@ void replace_dvals(RunContext& run, Line& line, const Defs& table) {
   while (match(line.text, "DVAL(")) {
     std::string whole, item, sep;
     get_concat(line, "DVAL", whole, item, sep);
-    const std::string before = line.text;
+    const std::string before = line.text.str();
     find_and_replace(line.text, whole, get_def_index(run, line, item, table) >= 0 ? "1" : "0", 0);
     // A "DVAL" before the first form that is not one itself (DVALX(..) DVAL(..))
     // names a form that is not in the text: nothing more can be replaced.
@@ -180,7 +180,7 @@ void remove_ifdef_true(RunContext& run, Lines& lines, Lines& aside) {
     Line kept;
     copy_line(line, kept, 1);
     push_line(run.options, aside, std::move(kept));
-    const std::string was = line.text;
+    const std::string was = line.text.str();
     line.text = "IFDEFTRUE";
     if (match(was, "IFDEF"))
       ++depth;

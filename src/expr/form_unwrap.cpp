@@ -20,7 +20,7 @@ namespace {
 
 class LiveText {
  public:
-  explicit LiveText(const std::string& s) : s_(s), n_(static_cast<int>(s.size())) {
+  explicit LiveText(std::string_view s) : s_(s), n_(static_cast<int>(s.size())) {
     next_.resize(s.size());
     prev_.resize(s.size());
     partner_.assign(s.size(), -1);

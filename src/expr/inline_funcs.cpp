@@ -39,7 +39,7 @@ void repeat_form(Line& line, const std::string& keyword, Step step) {
 template <class Convert>
 void replace_form(Line& line, const std::string& keyword, std::size_t at, Convert convert) {
   const std::string group = get_paren(line, line.text.substr(at + keyword.size()), 0);
-  std::string text = line.text;
+  std::string text = line.text.str();
   find_and_replace(text, keyword + group, convert(group.substr(1, group.size() - 2)), 0);
   if (text == line.text) linerr(Err::KEYWORD_NO_PAREN, line, keyword);
   line.text = std::move(text);
@@ -64,8 +64,8 @@ std::uint64_t count_of(const std::string& digits) {
 }  // namespace
 
 int line_expr(RunContext& run, Line& line) {
-  const std::string original = line.text;
-  repeat_form(line, "EXPR", [&] { return get_expr(run, line, line.text); });
+  const std::string original = line.text.str();
+  repeat_form(line, "EXPR", [&] { return get_expr(run, line, line.text.str()); });
   repeat_form(line, "DUPL", [&] { return get_dupl(run, line); });
   for (const char* kw : {"BIN", "OCT", "HEX"}) {
     repeat_form(line, kw, [&] { return get_base(run, line, kw); });
@@ -97,7 +97,7 @@ std::string get_dupl(RunContext& run, const Line& line) {
   get_concat(line, "DUPL", whole, item, count);
   check_numeric(line, count, "DUPL times", 0);
   const std::uint64_t n = count_of(count);
-  std::string text = line.text;
+  std::string text = line.text.str();
   const std::uint64_t size = item.empty() ? 0 : item.size() * n;
   check_replace_size(run, line, text, whole, size);
   std::string copies;

@@ -101,7 +101,7 @@ std::string get_base(RunContext& run, const Line& line, const std::string& keywo
   } else {
     literal = dec2hex(value, w, prefix);
   }
-  std::string text = line.text;
+  std::string text = line.text.str();
   check_replace_size(run, line, text, call, literal.size());
   find_and_replace(text, call, literal, 0);
   return text;

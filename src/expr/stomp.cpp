@@ -55,8 +55,8 @@ void remove_stomp(RunContext& run, Lines& lines) {
         --j;
       if (j < 0) linerr(Err::STOMP_NOT_FOUND, line, search);
       // A line whose whole text is stomped away stays, as an empty line.
-      std::string& text = lines[static_cast<std::size_t>(j)].text;
-      find_and_replace(text, search, replace, count_substr(text, search));
+      LineText& text = lines[static_cast<std::size_t>(j)].text;
+      find_and_replace(text, search, replace, count_substr(text.str(), search));
     }
   }
   remove_lines(run, lines, kStomp);

@@ -18,7 +18,7 @@ void check_line_bytes(const Line& line, std::uint64_t bytes) {
   if (bytes > kMaxLineBytes) linerr(Err::LINE_TOO_LONG, line, kMaxLineBytes);
 }
 
-void check_replace_size(RunContext& run, const Line& line, const std::string& text,
+void check_replace_size(RunContext& run, const Line& line, std::string_view text,
                         const std::string& from, std::uint64_t to_size) {
   if (from.empty() || to_size <= from.size()) return;
   check_line_bytes(line, to_size);

@@ -33,7 +33,7 @@ void check_line_bytes(const Line& line, std::uint64_t bytes);
 
 // Line error 350 when replacing every occurrence of `from` in `text` by a
 // text of `to_size` bytes would make the text too long.
-void check_replace_size(RunContext& run, const Line& line, const std::string& text,
+void check_replace_size(RunContext& run, const Line& line, std::string_view text,
                         const std::string& from, std::uint64_t to_size);
 
 }  // namespace korvex

@@ -92,7 +92,7 @@ void set_groups_pass0(RunContext& run, Lines& lines) {
   if (overridden.empty()) return;
 
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string& t = lines[i].text;
+    const LineText& t = lines[i].text;
     if (!match(t, "GROUP ")) continue;
     if (!(match(t, "is") || match(t, "joins") || match(t, "extends") || match(t, "inverts")))
       continue;
@@ -118,7 +118,7 @@ int set_groups_pass1(RunContext& run, int count, const Lines& lines, Groups& tab
   PassState st;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
-    std::string text = line.text;
+    std::string text = line.text.str();
     if (st.open) isolate_close(text);
     if (match(text, "GROUP ") && (match(text, " is") || match(text, " overrides"))) {
       check_not_open(st, lines);
@@ -151,7 +151,7 @@ int set_groups_pass2(RunContext& run, int count, const Lines& lines, Groups& tab
   PassState st;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
-    const std::string& text = line.text;
+    const LineText& text = line.text;
     if (match(text, "GROUP ") && match(text, "extends")) {
       check_not_open(st, lines);
       const std::string name = get_header_name(text);
@@ -164,7 +164,7 @@ int set_groups_pass2(RunContext& run, int count, const Lines& lines, Groups& tab
       st.open = false;
       set_group(st.index, st.count, st.work, table);
     } else if (st.open) {
-      add_body_line(run, st, line, text, table, true);
+      add_body_line(run, st, line, text.str(), table, true);
     }
   }
   check_not_open(st, lines);
@@ -176,7 +176,7 @@ int set_groups_pass3(RunContext& run, int count, const Lines& lines, Groups& tab
   PassState st;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
-    const std::string& text = line.text;
+    const LineText& text = line.text;
     if (match(text, "GROUP ") && match(text, " inverts")) {
       // A new definition inside an open one would take the open one's
       // table entry: report the open one as not closed instead.
@@ -198,7 +198,7 @@ int set_groups_pass3(RunContext& run, int count, const Lines& lines, Groups& tab
         set_group(st.index, st.count, st.work, table);
       }
     } else if (st.open) {
-      add_body_line(run, st, line, text, table, true);
+      add_body_line(run, st, line, text.str(), table, true);
     }
   }
   check_not_open(st, lines);

@@ -224,7 +224,7 @@ int insert_groups(RunContext& run, Lines& lines, const Groups& table, GroupPass 
       trace(run, "Starting GROUP: " + table[static_cast<size_t>(idx)].name);
     }
 
-    std::string ref = line.text;
+    std::string ref = line.text.str();
     get_group_params(line, ref, params);
     const Swaps active = active_params(params);
     int from = idx;

@@ -14,17 +14,17 @@ namespace korvex {
 namespace {
 
 // The text after the first `key` up to the next blank ("" when absent).
-std::string word_after(const std::string& text, const std::string& key) {
+std::string word_after(std::string_view text, const std::string& key) {
   const size_t at = text.find(key);
   if (at == std::string::npos) return "";
   const size_t from = at + key.size();
   const size_t blank = text.find(' ', from);
-  return blank == std::string::npos ? text.substr(from) : text.substr(from, blank - from);
+  return std::string(blank == std::string::npos ? text.substr(from) : text.substr(from, blank - from));
 }
 
 }  // namespace
 
-std::string get_header_name(const std::string& text) { return word_after(text, "GROUP "); }
+std::string get_header_name(std::string_view text) { return word_after(text, "GROUP "); }
 
 void isolate_close(std::string& text) {
   if (!match(text, "}")) return;
@@ -39,7 +39,7 @@ void isolate_close(std::string& text) {
 
 int build_group_Signl(const Line& line, Signl& member) {
   member = Signl();
-  std::string text = line.text;
+  std::string text = line.text.str();
   while (match(text, "SON ")) find_and_replace(text, "SON ", "SON", 0);
   member.build_array(count_substr(text, "SON"));
 
@@ -77,7 +77,7 @@ int build_group_Signl(const Line& line, Signl& member) {
 
 int add_Signls(RunContext& run, const Line& line, int position, const Groups& table,
                std::vector<Signl>& work) {
-  std::string text = line.text;
+  std::string text = line.text.str();
   shrink_spaces(text);
   find_and_replace(text, "GROUP ", "GROUP_", 0);
   const int g = get_group_index(line, get_group_name_text(text), table, 0, 0);

@@ -30,6 +30,6 @@ void set_invert_group(const Line& line, int index, Groups& table);
 void isolate_close(std::string& text);
 
 // The name of a definition header: the word after the first "GROUP ".
-std::string get_header_name(const std::string& text);
+std::string get_header_name(std::string_view text);
 
 }  // namespace korvex

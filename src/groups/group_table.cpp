@@ -40,12 +40,12 @@ long long read_index(const std::string& s) {
 
 }  // namespace
 
-std::string get_group_name_text(const std::string& text) {
+std::string get_group_name_text(std::string_view text) {
   const size_t at = text.find("GROUP_");
   if (at == std::string::npos) return "";
   const size_t from = at + 6;
   const size_t blank = text.find(' ', from);
-  return blank == std::string::npos ? text.substr(from) : text.substr(from, blank - from);
+  return std::string(blank == std::string::npos ? text.substr(from) : text.substr(from, blank - from));
 }
 
 void set_group(int index, int n, const std::vector<Signl>& work, Groups& table) {

@@ -63,6 +63,6 @@ void print_debug_groups(RunContext& run, const Groups& table, int n);
 
 // The name text of a reference: what follows the first "GROUP_" up to the
 // next blank.
-std::string get_group_name_text(const std::string& text);
+std::string get_group_name_text(std::string_view text);
 
 }  // namespace korvex

@@ -37,7 +37,7 @@ void insert_ports(Lines& lines) {
   list.lines = &lines;
   bool collecting = false;
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string& text = lines[i].text;
+    const LineText& text = lines[i].text;
     if (match(text, "PORTS")) {
       list.flush();
       list.at = i;
@@ -46,7 +46,7 @@ void insert_ports(Lines& lines) {
       list.remove(",PORTS");
       collecting = false;
     } else if (collecting) {
-      const std::string w = get_first_word(text);
+      const std::string w = get_first_word(text.str());
       if (!starts_with(w, "input") && !starts_with(w, "output") && !starts_with(w, "inout"))
         continue;
       std::string names, before;

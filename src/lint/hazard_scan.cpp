@@ -29,7 +29,7 @@ const char* const kUnparsed = "keep the line in an unparsed region (ENDPARSE ...
 
 // One line as the passes would see it: its remarks blanked out, so that
 // every column still is the column of the line as read.
-struct LineText {
+struct ScanLine {
   int number = 0;
   std::string text;                 // the line without its remarks
   std::string raw;                  // the line as read, kept when it holds a remark
@@ -43,7 +43,7 @@ class RemarkWalker {
  public:
   explicit RemarkWalker(std::string_view text) : rest_(text) {}
 
-  bool next(LineText& l) {
+  bool next(ScanLine& l) {
     if (done_) return false;
     const size_t nl = rest_.find('\n');
     std::string_view raw = rest_.substr(0, nl);
@@ -324,7 +324,7 @@ class Scanner {
 
   std::vector<Hazard> run(std::string_view file) {
     RemarkWalker walker(file);
-    LineText l;
+    ScanLine l;
     while (walker.next(l)) line(l);
     // A file that holds no directive and gets no name from a definition
     // cannot mean a built-in swap either: every VERSION and BUILD_NUM in it
@@ -339,19 +339,19 @@ class Scanner {
   }
 
  private:
-  void add(const LineText& l, size_t p, HazardCategory c, std::string text) {
+  void add(const ScanLine& l, size_t p, HazardCategory c, std::string text) {
     out_.push_back({l.number, static_cast<int>(p) + 1, c, std::move(text)});
   }
 
   // The hazards of a line, in the order of their columns.
-  void line(const LineText& l) {
+  void line(const ScanLine& l) {
     const size_t first = out_.size();
     line_body(l);
     std::stable_sort(out_.begin() + static_cast<long>(first), out_.end(),
                      [](const Hazard& a, const Hazard& b) { return a.col < b.col; });
   }
 
-  void line_body(const LineText& l) {
+  void line_body(const ScanLine& l) {
     if (l.removed) return;
     const std::string& s = l.text;
     const bool caps = has_capital(s);
@@ -389,7 +389,7 @@ class Scanner {
 
   // "##" that is not a Korvex remark by intent: a cycle delay, or a marker
   // inside a string or a comment, which cuts the text.
-  void remarks(const LineText& l) {
+  void remarks(const ScanLine& l) {
     for (size_t p : l.remark_at) {
       const Ctx c = p < ctx_.size() ? static_cast<Ctx>(ctx_[p]) : kCode;
       if (c == kString) {
@@ -421,7 +421,7 @@ class Scanner {
     }
   }
 
-  void keywords(const LineText& l) {
+  void keywords(const ScanLine& l) {
     const std::string& s = l.text;
     const uint32_t caps = capitals_of(s);
     const std::vector<size_t> starts = statement_starts(s);
@@ -456,7 +456,7 @@ class Scanner {
     }
   }
 
-  void judge(const LineText& l, const LintKeyword& k, size_t p, size_t len,
+  void judge(const ScanLine& l, const LintKeyword& k, size_t p, size_t len,
              const std::vector<size_t>& starts) {
     const std::string& s = l.text;
     const Ctx c = static_cast<Ctx>(ctx_[p]);
@@ -592,7 +592,7 @@ class Scanner {
   // ";;" that takes a semicolon of the Verilog with it, or splits a string,
   // a comment or a parenthesis; "\\" that joins lines inside a string or a
   // comment, or cuts the text after it.
-  void splits_and_joins(const LineText& l) {
+  void splits_and_joins(const ScanLine& l) {
     const std::string& s = l.text;
     for (size_t q = s.find(";;"); q != std::string::npos; q = s.find(";;", q + 2)) {
       const Ctx c = static_cast<Ctx>(ctx_[q]);
@@ -656,7 +656,7 @@ class Scanner {
 
   // Swap names replaced inside longer identifiers or keywords, and the names
   // of open LOOP and ITER blocks inside the words of their bodies.
-  void names(const LineText& l) {
+  void names(const ScanLine& l) {
     const std::string& s = l.text;
     if (!swaps_.empty() && !match(s, "CHECK") && !read_before_swaps(s)) {
       found_.clear();
@@ -694,7 +694,7 @@ class Scanner {
   // `deleter`: a NULL swap, meant to delete its name also inside words.
   // `swap_statement`: the line is a SWAP statement of a definition file,
   // whose keyword no pass reads again once the swap table is made.
-  void name_in_words(const LineText& l, const std::string& n, bool swap, bool deleter,
+  void name_in_words(const ScanLine& l, const std::string& n, bool swap, bool deleter,
                      bool swap_statement) {
     const std::string& s = l.text;
     // Names are joined to others with "_" on purpose (lane_LANE,
@@ -734,7 +734,7 @@ class Scanner {
   }
 
   // LOOP and ITER blocks of a source file, as they open and close.
-  void blocks(const LineText& l, bool opening) {
+  void blocks(const ScanLine& l, bool opening) {
     const std::string& s = l.text;
     for (size_t p : statement_starts(s)) {
       if (ctx_[p] != kCode) continue;
@@ -804,7 +804,7 @@ std::vector<Hazard> scan_hazards(std::string_view text, FileRole role, const Sca
 FileRefs collect_refs(std::string_view text, FileRole role) {
   FileRefs refs;
   RemarkWalker walker(text);
-  LineText l;
+  ScanLine l;
   while (walker.next(l)) {
     if (l.removed || !has_capital(l.text)) continue;
     for (size_t p : statement_starts(l.text)) {

@@ -63,7 +63,7 @@ void fold_concats(RunContext& run, Line& line, const std::string& name, int firs
   }
 }
 
-bool opens(const std::string& text, const std::string& name) {
+bool opens(std::string_view text, const std::string& name) {
   return match(text, "ITER") && match(text, name);
 }
 
@@ -143,7 +143,7 @@ class IterSweep {
     reserve_block(name, range);
     for (++at_; at_ < rest_.size(); ++at_) {
       Line& line = rest_[at_];
-      const std::string& text = line.text;
+      const LineText& text = line.text;
       if (match(text, "ENDITER") && match(text, name)) {
         ++at_;
         return;
@@ -172,7 +172,7 @@ class IterSweep {
   void reserve_block(const std::string& name, const Loop& range) {
     unsigned long long repeated = 0;
     for (size_t i = at_ + 1; i < rest_.size(); ++i) {
-      const std::string& text = rest_[i].text;
+      const LineText& text = rest_[i].text;
       if (match(text, "ENDITER") && match(text, name)) break;
       if (match(text, name) && !match(text, "CONCAT")) ++repeated;
     }

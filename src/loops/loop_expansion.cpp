@@ -55,7 +55,7 @@ void open_block(RunContext& run, const Line& line, const Loops& table, Block& bl
 
 // Cuts `text` at every occurrence of `name` (not empty): the pieces before,
 // between and after them.
-void split_at(const std::string& text, const std::string& name,
+void split_at(std::string_view text, const std::string& name,
               std::vector<std::string_view>& pieces) {
   const std::string_view t(text);
   size_t start = 0;
@@ -66,7 +66,7 @@ void split_at(const std::string& text, const std::string& name,
   pieces.push_back(t.substr(start));
 }
 
-bool closes(const std::string& text, const std::string& name) {
+bool closes(std::string_view text, const std::string& name) {
   // Without "ENDLOOP " the word after it reads as empty.
   if (!match(text, "ENDLOOP ")) return name.empty();
   return extract_string(text, "ENDLOOP ", " ") == name;
@@ -139,7 +139,7 @@ int insert_loops(RunContext& run, Lines& lines, const Loops& table) {
     // repetition then joins the pieces around its value.
     std::vector<std::vector<std::string_view>> pieces(block.body.size());
     for (size_t k = 0; k < block.body.size(); ++k) {
-      const std::string& text = lines[block.body[k]].text;
+      const LineText& text = lines[block.body[k]].text;
       if (is_placeholder(text)) continue;
       split_at(text, block.name, pieces[k]);
     }
@@ -160,7 +160,7 @@ int insert_loops(RunContext& run, Lines& lines, const Loops& table) {
         } else {
           size_t size = value.size() * (pieces[k].size() - 1);
           for (std::string_view p : pieces[k]) size += p.size();
-          copy.text.reserve(heap_capacity(size));
+          copy.text.reserve(size);
           copy.text.append(pieces[k][0]);
           for (size_t p = 1; p < pieces[k].size(); ++p) {
             copy.text += value;

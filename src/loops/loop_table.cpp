@@ -34,7 +34,7 @@ long long bound_value(const Line& line, const std::string& digits) {
 }  // namespace
 
 void parse_loop_statement(RunContext& run, const Line& line, Loop& loop) {
-  std::string text = line.text;
+  std::string text = line.text.str();
   loop.global = match(text, ".GLOBAL");
   if (loop.global) find_and_replace(text, ".GLOBAL", "", 0);
 

@@ -10,7 +10,7 @@
 namespace korvex {
 namespace {
 
-std::string plain(const std::string& text) { return writes_empty(text) ? std::string() : text; }
+std::string plain(std::string_view text) { return writes_empty(text) ? std::string() : std::string(text); }
 
 void report(OutputState& output, const Line& existing, const std::string& old,
             const std::string& now) {

@@ -42,7 +42,8 @@ void print_filelist(RunContext& run, OutputState& output, std::string& name, Lin
   note_file_written(output, name);
   for (const Line& e : entries) {
     out << std::string(static_cast<size_t>(2 * (e.indent > 0 ? e.indent : 0)), ' ')
-        << (run.options.filelistpath ? run.options.outdir_base : std::string()) << e.text << '\n';
+        << (run.options.filelistpath ? run.options.outdir_base : std::string()) << e.text.view()
+        << '\n';
   }
   if (!close_generated(out, staged)) generr(Err::WRITE_FAILED, name);
   if (clear) {

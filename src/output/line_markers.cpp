@@ -16,7 +16,7 @@ std::string get_line_marker(const FileName& file, int num) {
   return "`line " + std::to_string(num) + " \"" + name + "\" 0";
 }
 
-bool LineMarkers::get_marker(const Line& line, std::string& marker) {
+bool LineMarkers::get_marker(const Line& line, LineText& marker) {
   // file_ and num_ are where the reader of the file takes the last line to
   // come from; an empty file_ is the generated file itself.
   const bool follows = !file_.empty() && line.file == file_ && line.num == num_ + 1;

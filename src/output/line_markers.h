@@ -30,7 +30,7 @@ class LineMarkers {
   // previous one, and a marker goes before the next line with text. A line
   // from no file (a header line) needs none either, and the next line from
   // a file gets one.
-  bool get_marker(const Line& line, std::string& marker);
+  bool get_marker(const Line& line, LineText& marker);
 
  private:
   FileName file_;

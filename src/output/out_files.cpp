@@ -15,7 +15,7 @@ namespace korvex {
 namespace {
 
 // The statement's argument: everything after `keyword` + " ", blanks removed.
-std::string argument_of(const std::string& text, const std::string& keyword) {
+std::string argument_of(std::string_view text, const std::string& keyword) {
   std::string before, after;
   splitstring(text, keyword + " ", before, after);
   remove_spaces(after, "");

@@ -44,7 +44,7 @@ std::string& output_buffer() {
 void record(Lines& table, const std::string& outname, const std::string& entry, int level) {
   if (entry.empty()) return;
   for (Line& l : table) {
-    if (extract_name(l.text) == outname) {
+    if (extract_name(l.text.str()) == outname) {
       l.text = entry;
       l.indent = level;
       return;
@@ -189,7 +189,10 @@ int print_lines(RunContext& run, OutputState& output, int level, Lines& lines,
     const bool empty = writes_empty(l.text);
     if (!empty && l.indent > 0) l.text.insert(0, static_cast<size_t>(l.indent), ' ');
     if (!run.options.COMP) {
-      if (marked) chunk += marker.text + '\n';
+      if (marked) {
+        chunk += marker.text;
+        chunk += '\n';
+      }
       if (!empty) chunk += l.text;
       chunk += '\n';
       if (chunk.size() >= kChunk) {

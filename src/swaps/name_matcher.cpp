@@ -111,14 +111,14 @@ const char* next_start(const NameMatcher& m, const char* p, const char* end) {
 
 }  // namespace
 
-bool may_hold_name(const NameMatcher& m, const std::string& text) {
+bool may_hold_name(const NameMatcher& m, std::string_view text) {
   if (!m.built) return true;
   if (m.start_bytes == 0) return false;
   const char* const end = text.data() + text.size();
   return next_start(m, text.data(), end) != end;
 }
 
-void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found) {
+void get_matched_names(const NameMatcher& m, std::string_view text, std::vector<int>& found) {
   found.clear();
   if (!m.built) {
     m.index.find_in(text, found);

@@ -38,9 +38,9 @@ struct NameMatcher {
 void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names);
 
 // False when no name can occur in `text`: it holds no name's first byte.
-bool may_hold_name(const NameMatcher& m, const std::string& text);
+bool may_hold_name(const NameMatcher& m, std::string_view text);
 
 // The entries whose names occur in `text`, ascending.
-void get_matched_names(const NameMatcher& m, const std::string& text, std::vector<int>& found);
+void get_matched_names(const NameMatcher& m, std::string_view text, std::vector<int>& found);
 
 }  // namespace korvex

@@ -23,7 +23,7 @@ namespace {
 
 // Whether `text` is the SWAP statement that declares `name`: its first word
 // up to a "." is SWAP and its second word is the name.
-bool declares(const std::string& text, const std::string& name) {
+bool declares(std::string_view text, const std::string& name) {
   const size_t start = text.find_first_not_of(" \t\n\r\v\f");
   if (start == std::string::npos || text.compare(start, 4, "SWAP") != 0) return false;
   std::string keyword = get_split(text, 0);
@@ -96,6 +96,7 @@ struct Substitution {
   const NameMatcher& matcher;
   std::vector<signed char> creates;
   std::vector<int> found;
+  std::string text;  // the text of the line being worked on
   // For large tables: the last entry whose name holds a byte, and the last
   // whose name starts with it.
   std::vector<int> last_holding, last_starting;
@@ -153,6 +154,10 @@ bool swap_one_line(RunContext& run, Line& line, int index, Substitution& sub) {
   bool changed = false;
   std::vector<int>& found = sub.found;
   get_matched_names(sub.matcher, line.text, found);
+  if (found.empty()) return false;
+  // The replacements are made in a copy, which the line takes at the end.
+  std::string& text = sub.text;
+  text.assign(line.text.view());
   // Whether `found` lists exactly the names the text holds: until the first
   // replacement.
   bool exact = true;
@@ -161,24 +166,28 @@ bool swap_one_line(RunContext& run, Line& line, int index, Substitution& sub) {
     const int e = found[k++];
     const Swap& s = sub.table[e];
     // An entry found earlier may have lost its name to an earlier replacement.
-    if ((!exact && !match(line.text, s.name)) || declares(line.text, s.name)) continue;
+    if ((!exact && !match(text, s.name)) || declares(text, s.name)) continue;
     if (verbose_trace(run)) {
       if (index == 0) sub.announce(run, e);
-      trace(run, "found " + s.name + " in line " + std::to_string(index) + ": " + line.text);
+      trace(run, "found " + s.name + " in line " + std::to_string(index) + ": " + text);
     }
-    // A value that holds its own name grows the line at every round.
-    check_replace_size(run, line, line.text, s.name, s.value == "NULL" ? 0 : s.value.size());
-    swap_line_single(line.text, s);
+    // A value that holds its own name grows the line at every round. An
+    // error about it shows the line as the replacements so far left it.
+    const size_t value_size = s.value == "NULL" ? 0 : s.value.size();
+    if (changed && value_size > s.name.size()) line.text = text;
+    check_replace_size(run, line, text, s.name, value_size);
+    swap_line_single(text, s);
     line.pending = 1;
     changed = true;
     exact = false;
     if (sub.creates_names(e)) {
-      get_matched_names(sub.matcher, line.text, found);
+      get_matched_names(sub.matcher, text, found);
       exact = true;
       k = std::upper_bound(found.begin(), found.end(), e) - found.begin();
     }
   }
   // A value of NULL may have deleted the whole text: the line stays, empty.
+  if (changed) line.text = text;
   return changed;
 }
 

@@ -30,7 +30,7 @@ namespace {
 // Name and value of a SWAP statement: the second word, and the third word or,
 // when there are more, everything after the name with its leading blanks
 // removed.
-void get_name_value(const std::string& text, std::string& name, std::string& value) {
+void get_name_value(std::string_view text, std::string& name, std::string& value) {
   name.clear();
   value.clear();
   const size_t n = text.size();

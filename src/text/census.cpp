@@ -8,23 +8,22 @@
 namespace korvex {
 
 void count(const Lines& lines, cntr& c) {
-  for (const Line& line : lines) count_line(line.text, capitals_of(line.text), c);
+  for (const Line& line : lines) count_line(line.text, c);
 }
 
-void count_line(const std::string& line_text, uint32_t caps, cntr& c) {
+void count_line(const LineText& line_text, cntr& c) {
   ++c.line_count;
   // Every keyword is in capitals: a line without any counts for nothing
   // else, and a keyword with a capital the line lacks is not looked for.
-  if (caps == 0) return;
-  const std::string* text = &line_text;
-  std::string t;
+  if (line_text.capitals() == 0) return;
+  const LineText* text = &line_text;
+  LineText t;
   if (match(line_text, ".GLOBAL")) {
     t = line_text;
     find_and_replace(t, ".GLOBAL", "", 0);
-    caps = capitals_of(t);
     text = &t;
   }
-  auto has = [text, caps](const Keyword& k) { return holds(*text, caps, k); };
+  auto has = [text](const Keyword& k) { return holds(*text, k); };
   if (has("INCLUDE")) ++c.include_count;
   if (has("GROUP_") ||
       (has("GROUP ") && (has(" is") || has(" inverts") || has(" joins") || has(" extends") ||

@@ -40,8 +40,7 @@ struct cntr {
 // Adds the counts of `lines` to `census` (it is not cleared first).
 void count(const Lines& lines, cntr& census);
 
-// Adds the counts of one line whose text holds the capitals `caps`
-// (capitals_of), for a pass that has worked them out already.
-void count_line(const std::string& text, uint32_t caps, cntr& census);
+// Adds the counts of one line's text, for a pass that walks the lines anyway.
+void count_line(const LineText& text, cntr& census);
 
 }  // namespace korvex

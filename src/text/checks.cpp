@@ -23,13 +23,13 @@
 namespace korvex {
 namespace {
 
-bool has_paren_keyword(const std::string& text, uint32_t caps = ~0u) {
+bool has_paren_keyword(const LineText& text) {
   for (const Keyword& kw : paren_keywords)
-    if (holds(text, caps, kw)) return true;
+    if (holds(text, kw)) return true;
   return false;
 }
 
-std::string loop_name(const std::string& text) { return extract_string(text, "LOOP ", " "); }
+std::string loop_name(std::string_view text) { return extract_string(text, "LOOP ", " "); }
 
 // The position of the ENDLOOP that closes the LOOP whose body starts at
 // `start`. Nested loops are followed on an explicit stack; when `closing` is
@@ -50,7 +50,7 @@ int find_endloop(const std::string& name, int start, const Lines& lines,
       const Line& loop = at >= 0 && at < n ? lines[at] : none;
       linerr(Err::LOOP_NO_ENDLOOP, loop, open.back().name);
     }
-    const std::string& text = lines[i].text;
+    const LineText& text = lines[i].text;
     if (match(text, "ENDLOOP")) {
       const std::string found = extract_string(text, "ENDLOOP ", " ");
       if (found != open.back().name)
@@ -95,13 +95,12 @@ void check_lines(const Lines& lines, cntr* census) {
   std::vector<int> closing;
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
-    const std::string& t = line.text;
+    const LineText& t = line.text;
     // Every keyword below is looked for only when its capitals occur.
-    const uint32_t caps = capitals_of(t);
-    if (census) count_line(t, caps, *census);
-    if (caps == 0) continue;
-    auto has = [&t, caps](const Keyword& k) { return holds(t, caps, k); };
-    if (has_paren_keyword(t, caps)) {
+    if (census) count_line(t, *census);
+    if (t.capitals() == 0) continue;
+    auto has = [&t](const Keyword& k) { return holds(t, k); };
+    if (has_paren_keyword(t)) {
       check_expr(line);
       check_paren(line);
     }
@@ -136,14 +135,14 @@ void check_def_lines(const Lines& lines) {
     if (match(t, "SWAP")) check_def(line, "SWAP", 3, 1000);
     if (match(t, "DEFINE")) check_def(line, "DEFINE", 2, 2);
     if (match(t, "UNDEF")) check_def(line, "UNDEF", 2, 2);
-    if (has_paren_keyword(t)) {
+    if (has_paren_keyword(LineText(t))) {
       check_expr(line);
       check_paren(line);
     }
   }
 }
 
-bool check_loop_param(const std::string& text) {
+bool check_loop_param(std::string_view text) {
   std::string tight;
   tight.reserve(text.size());
   for (char c : text)

@@ -17,6 +17,6 @@ void check_def(const Line& line, const std::string& keyword, int min, int max);
 int check_endloop(const std::string& name, int start, const Lines& lines);
 
 // Whether a LOOP statement is the DEFCMD(LOOP ...) of a CREATE, not a loop.
-bool check_loop_param(const std::string& text);
+bool check_loop_param(std::string_view text);
 
 }  // namespace korvex

@@ -2,12 +2,14 @@
 // program is compiled.
 //
 // Every keyword holds a capital letter and most lines hold none, so a line's
-// capitals (capitals_of) rule most keywords out before any substring search:
+// capitals (LineText::capitals) rule most keywords out before any substring search:
 // a keyword can occur in a text only when the text holds all its capitals.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "base/line_text.h"
 
 namespace korvex {
 
@@ -32,10 +34,9 @@ inline bool may_hold(uint32_t capitals, const Keyword& k) {
   return (k.capitals & ~capitals) == 0;
 }
 
-// Whether `text`, whose capitals are `capitals` (or more), holds `k`: searched
-// for only when it can.
-inline bool holds(const std::string& text, uint32_t capitals, const Keyword& k) {
-  return may_hold(capitals, k) && text.find(k.text) != std::string::npos;
+// Whether `text` holds `k`: searched for only when the text's capitals allow.
+inline bool holds(const LineText& text, const Keyword& k) {
+  return may_hold(text.capitals(), k) && text.find(k.text) != LineText::npos;
 }
 
 // The keywords that take a parenthesised argument, searched in this order:

@@ -57,15 +57,19 @@ int remove_lines_if(RunContext& run, Lines& lines, const std::string& pattern, D
 }  // namespace
 
 int remove_lines(RunContext& run, Lines& lines, const std::string& pattern) {
-  return remove_lines_if(run, lines, pattern, [&pattern](const std::string& text) {
-    return text.find(pattern) != std::string::npos;
+  // A line without every capital of the pattern is passed over unread.
+  const uint32_t need = capitals_of(pattern);
+  return remove_lines_if(run, lines, pattern, [&pattern, need](const LineText& text) {
+    return (need & ~text.capitals()) == 0 && text.find(pattern) != std::string::npos;
   });
 }
 
 int remove_empty_lines(RunContext& run, Lines& lines) {
   const std::string name(kEmptyLine);
-  return remove_lines_if(run, lines, name, [&name](const std::string& text) {
-    return text.empty() || text.find(name) != std::string::npos;
+  const uint32_t need = capitals_of(name);
+  return remove_lines_if(run, lines, name, [&name, need](const LineText& text) {
+    return text.empty() ||
+           ((need & ~text.capitals()) == 0 && text.find(name) != std::string::npos);
   });
 }
 
@@ -78,7 +82,10 @@ void insert_ignored(Lines& lines, const Lines& ignored) {
   for (Line& l : lines) {
     if (l.text != kIgnoreParse) continue;
     // A placeholder without a kept line stays, as an empty line.
-    l.text = k < ignored.size() ? ignored[k].text : std::string();
+    if (k < ignored.size())
+      l.text = ignored[k].text;
+    else
+      l.text.clear();
     l.unparsed = true;
     ++k;
   }

@@ -74,7 +74,7 @@ void rewrite_enum(const Options& options, const Line& rec, std::string& s) {
 // True when no keyword, separator or carriage return can occur in `s`: every
 // keyword holds a capital letter. With `raw`, also no tab and no '#': the line
 // needs neither tab expansion nor remark handling.
-bool is_plain(const std::string& s, bool raw = false) {
+bool is_plain(std::string_view s, bool raw = false) {
   // One table load per byte: bit 0 marks a byte that ends the test, bit 1 a
   // ';' (a second one must follow), bit 2 a byte that ends it with `raw`.
   static constexpr std::array<uint8_t, 256> kStop = [] {
@@ -127,19 +127,18 @@ class StatementSink {
     l.text = std::move(text);
   }
 
-  // Stores input line k, given `text` and `indent`, as the next statement:
-  // in its own slot when no statement has moved it, without copying the
-  // record's other fields.
-  void keep(size_t k, std::string text, int indent) {
+  // Stores input line k, its text as it is now and given `indent`, as the
+  // next statement: in its own slot when no statement has moved it, without
+  // copying the record's fields.
+  void keep(size_t k, int indent) {
     Line& input = in_[k];
     input.indent = indent;
     input.pending = 1;
     if (in_place_ && written_ == k) {
       check_room();
-      input.text = std::move(text);
       ++written_;
     } else {
-      store(input, std::move(text), k + 1);
+      store(input, input.text.str(), k + 1);
     }
   }
 
@@ -200,16 +199,21 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
   for (size_t k = 0; k < in.size(); ++k) {
     Line& input = in[k];
     const size_t consumed = k + 1;
-    std::string s = std::move(input.text);
-    if (!unparsed && depth == 0 && is_plain(s, true)) {
+    if (!unparsed && depth == 0 && is_plain(input.text, true)) {
       // The short way of a plain line: nothing below applies but the
       // indentation and the emptying of a line of one blank.
-      const int indent = remove_leading_spaces(s);
-      if (s == " ") s.clear();
-      sink.keep(k, std::move(s), indent);
+      LineText& t = input.text;
+      size_t blanks = 0;
+      while (blanks < t.size() && t[blanks] == ' ') ++blanks;
+      // A line of blanks only keeps them.
+      if (blanks == t.size()) blanks = 0;
+      if (blanks > 0) t.remove_prefix(blanks);
+      if (t == " ") t.clear();
+      sink.keep(k, static_cast<int>(blanks));
       rec_stale = true;
       continue;
     }
+    std::string s = input.text.str();
     rec_stale = false;
     replace_tabs(s);
     rec.indent = remove_leading_spaces(s);
@@ -222,7 +226,9 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
     // A keyword is looked for only when all its capitals occur; `caps` is
     // worked out again after every step that can bring new letters in.
     uint32_t caps = capitals_of(s);
-    auto has = [&s, &caps](const Keyword& k) { return holds(s, caps, k); };
+    auto has = [&s, &caps](const Keyword& k) {
+      return may_hold(caps, k) && s.find(k.text) != std::string::npos;
+    };
     if (has("ENDPARSE")) {
       if (defmode) linerr(Err::ENDPARSE_IN_DEF, rec);
       unparsed = true;

@@ -48,7 +48,7 @@ void check_paren(const Line& line) {
 }
 
 void check_expr(const Line& line) {
-  std::string copy = line.text;
+  std::string copy = line.text.str();
   copy.erase(std::remove(copy.begin(), copy.end(), ' '), copy.end());
   for (const Keyword& kw : paren_keywords) {
     delete_all(copy, std::string(kw.text) + "(");

@@ -149,7 +149,7 @@ bool PatternIndex::stands(int id, const char* at, size_t size) const {
   return entry.size == size && std::memcmp(bytes_.data() + entry.at, at, size) == 0;
 }
 
-void PatternIndex::find_in(const std::string& text, std::vector<int>& out) const {
+void PatternIndex::find_in(std::string_view text, std::vector<int>& out) const {
   out.clear();
   if (starts_.empty()) return;
   const char* t = text.data();

@@ -30,7 +30,7 @@ class PatternIndex {
   // Gives pattern `id` the text `p`; an empty text takes the pattern away.
   void set(int id, const std::string& p);
   // The ids whose patterns occur in `text`, ascending, each once.
-  void find_in(const std::string& text, std::vector<int>& out) const;
+  void find_in(std::string_view text, std::vector<int>& out) const;
 
  private:
   static constexpr size_t kPiece = 8;

@@ -17,7 +17,7 @@
 namespace korvex {
 
 std::string remove_remark(Line& line, int& depth) {
-  std::string s = line.text;
+  std::string s = line.text.str();
   std::string before, after;
   if (depth >= 1) {
     if (match(s, "##>")) {
@@ -107,9 +107,6 @@ class LineSplitter {
   void record(std::string_view text, bool has_hash) {
     check_room();
     Line& l = lines_.emplace_back();
-    // A text on the heap gets the whole block the allocator hands out
-    // anyway, so that substitution can lengthen it in place.
-    if (text.size() > 15) l.text.reserve(heap_capacity(text.size()));
     l.text.assign(text);
     l.num = static_cast<int>(lines_.size());
     l.file = file_;

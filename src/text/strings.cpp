@@ -7,15 +7,15 @@
 
 namespace korvex {
 
-bool either_contains(const std::string& a, const std::string& b) { return match(a, b) || match(b, a); }
+bool either_contains(std::string_view a, std::string_view b) { return match(a, b) || match(b, a); }
 
-bool is_number(const std::string& s) {
+bool is_number(std::string_view s) {
   for (char c : s)
     if (c < '0' || c > '9') return false;
   return true;
 }
 
-bool is_neg_number(const std::string& s) {
+bool is_neg_number(std::string_view s) {
   if (s.empty() || s[0] != '-') return false;
   return is_number(s.substr(1));
 }
@@ -27,46 +27,6 @@ bool check_alpha(std::string s) {
   return false;
 }
 
-uint32_t capitals_of(const std::string& s) {
-  // One table load per byte of a word with many capitals.
-  static constexpr std::array<uint32_t, 256> kBit = [] {
-    std::array<uint32_t, 256> t{};
-    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<size_t>(c)] = 1u << (c - 'A');
-    return t;
-  }();
-  const char* p = s.data();
-  const size_t n = s.size();
-  uint32_t caps = 0;
-  // A word without capitals, most of a line, costs one test; in a word with
-  // one or two only their lanes are visited, in the others every byte.
-  auto add = [&caps](uint64_t word) {
-    uint64_t lanes = capital_lanes(word);
-    if (lanes == 0) return;
-    const uint64_t rest = lanes & (lanes - 1);
-    if ((rest & (rest - 1)) != 0) {
-      for (int lane = 0; lane < 8; ++lane) caps |= kBit[(word >> (8 * lane)) & 0xff];
-      return;
-    }
-    for (; lanes != 0; lanes &= lanes - 1) {
-      const int lane = std::countr_zero(lanes) / 8;
-      caps |= 1u << (((word >> (8 * lane)) & 0xff) - 'A');
-    }
-  };
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) add(word_at(p + i));
-  if (i == n) return caps;
-  if (n < 8) {
-    for (; i < n; ++i) caps |= kBit[static_cast<unsigned char>(p[i])];
-    return caps;
-  }
-  // The last eight bytes, overlapping the words before; where the first
-  // byte is the low one, the bytes already seen are shifted out.
-  uint64_t word = word_at(p + n - 8);
-  if constexpr (std::endian::native == std::endian::little) word >>= 8 * (8 - (n - i));
-  add(word);
-  return caps;
-}
-
 int count_substr(std::string s, const std::string& p) {
   if (p.empty()) return 0;
   find_and_replace(s, p, " " + p + " ", 0);
@@ -76,7 +36,7 @@ int count_substr(std::string s, const std::string& p) {
   return n;
 }
 
-int count_string(const std::string& s) {
+int count_string(std::string_view s) {
   // The words as words_of() finds them, counted without building them.
   int words = 0;
   size_t i = 0;
@@ -90,7 +50,7 @@ int count_string(const std::string& s) {
   return words;
 }
 
-void splitstring(const std::string& s, const std::string& sep, std::string& before,
+void splitstring(std::string_view s, std::string_view sep, std::string& before,
                  std::string& after) {
   const size_t pos = s.find(sep);
   if (pos == std::string::npos) {
@@ -98,12 +58,13 @@ void splitstring(const std::string& s, const std::string& sep, std::string& befo
     after.clear();
     return;
   }
-  const std::string rest = s.substr(pos + sep.size());
+  // `s` may be a part of `before` or `after`.
+  std::string rest(s.substr(pos + sep.size()));
   before = s.substr(0, pos);
-  after = rest;
+  after = std::move(rest);
 }
 
-void first_three_words(const std::string& s, std::string& w1, std::string& w2, std::string& w3) {
+void first_three_words(std::string_view s, std::string& w1, std::string& w2, std::string& w3) {
   const std::vector<std::string> w = words_of(s);
   std::string* out[3] = {&w1, &w2, &w3};
   for (size_t i = 0; i < 3; ++i) {
@@ -117,7 +78,7 @@ void first_three_words(const std::string& s, std::string& w1, std::string& w2, s
   }
 }
 
-std::vector<std::string> words_of(const std::string& s) {
+std::vector<std::string> words_of(std::string_view s) {
   std::vector<std::string> words;
   size_t i = 0;
   const size_t n = s.size();
@@ -126,17 +87,17 @@ std::vector<std::string> words_of(const std::string& s) {
     if (i == n) break;
     const size_t start = i;
     while (i < n && !is_space(s[i])) ++i;
-    words.emplace_back(s, start, i - start);
+    words.emplace_back(s.substr(start, i - start));
   }
   return words;
 }
 
-int breakstring(const std::string& s, std::vector<std::string>& words) {
+int breakstring(std::string_view s, std::vector<std::string>& words) {
   words = words_of(s);
   return static_cast<int>(words.size());
 }
 
-std::string get_split(const std::string& s, int n) {
+std::string get_split(std::string_view s, int n) {
   if (n < 0) return "";
   size_t i = 0;
   const size_t len = s.size();
@@ -146,7 +107,7 @@ std::string get_split(const std::string& s, int n) {
     if (i == len) break;
     const size_t start = i;
     while (i < len && !is_space(s[i])) ++i;
-    if (k == n) return s.substr(start, i - start);
+    if (k == n) return std::string(s.substr(start, i - start));
     ++k;
   }
   return "";
@@ -162,21 +123,21 @@ std::string get_first_word(std::string s) {
 
 namespace {
 
-std::string extract_from(const std::string& s, std::string_view a, std::string_view b) {
+std::string extract_from(std::string_view s, std::string_view a, std::string_view b) {
   const size_t pa = s.find(a);
   if (pa == std::string::npos) return "";
   const size_t from = pa + a.size();
   const size_t pb = s.find(b, from);
-  if (pb == std::string::npos) return s.substr(from);
-  return s.substr(from, pb - from);
+  if (pb == std::string::npos) return std::string(s.substr(from));
+  return std::string(s.substr(from, pb - from));
 }
 
 }  // namespace
 
-std::string extract_string(const std::string& s, std::string_view a, std::string_view b) {
+std::string extract_string(std::string_view s, std::string_view a, std::string_view b) {
   // Runs of blanks count as one; a text without any is taken as it is.
-  if (s.find("  ", 0, 2) == std::string::npos) return extract_from(s, a, b);
-  std::string shrunk = s;
+  if (s.find("  ") == std::string::npos) return extract_from(s, a, b);
+  std::string shrunk(s);
   shrink_spaces(shrunk);
   return extract_from(shrunk, a, b);
 }
@@ -243,9 +204,7 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
   if (n == 0) {
     // Every occurrence is replaced, so the resume point is always just past
     // the inserted text: the search runs on over the original text. The
-    // result is built in a buffer kept between calls and copied back when
-    // the text's own storage can hold it, so a longer text does not leave a
-    // hole of the old text's size behind in the heap.
+    // result is built in a buffer kept between calls and copied back.
     static std::string out;
     out.clear();
     out.reserve(s.size());
@@ -259,14 +218,7 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
       pos = s.find(from, next);
     }
     out.append(s, last, std::string::npos);
-    if (out.size() <= s.capacity()) {
-      s.assign(out);
-    } else {
-      std::string fitted;
-      fitted.reserve(heap_capacity(out.size()));
-      fitted.assign(out);
-      s.swap(fitted);
-    }
+    s.assign(out);
     return;
   }
   // Only the n-th occurrence is replaced; nothing changes before it.
@@ -280,6 +232,11 @@ void find_and_replace(std::string& s, const std::string& from, const std::string
     if (next > s.size()) return;
     pos = s.find(from, next);
   }
+}
+
+void find_and_replace(LineText& s, const std::string& from, const std::string& to, int n) {
+  if (from.empty() || s.find(from) == LineText::npos) return;
+  s.edit([&](std::string& text) { find_and_replace(text, from, to, n); });
 }
 
 std::string remove_spaces(std::string& s, const std::string& kw) {

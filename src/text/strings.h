@@ -15,49 +15,53 @@
 #include <string_view>
 #include <vector>
 
+#include "base/line_text.h"
 #include "text/keyword.h"
 
 namespace korvex {
 
 // Searching and testing.
-inline bool match(const std::string& s, const std::string& p) {
-  return s.find(p) != std::string::npos;
+inline bool match(std::string_view s, std::string_view p) {
+  return s.find(p) != std::string_view::npos;
 }
-// The same test for a literal pattern, without building a string for it.
+// The same test for a literal pattern.
 template <size_t N>
-inline bool match(const std::string& s, const char (&p)[N]) {
-  return s.find(p, 0, N - 1) != std::string::npos;
+inline bool match(std::string_view s, const char (&p)[N]) {
+  return s.find(std::string_view(p, N - 1)) != std::string_view::npos;
 }
-// The capacity to give a heap text of `len` bytes: all the allocator's block
-// holds (16-byte steps, 8 bytes of header), so that the text can grow a
-// little in place at no cost in memory.
-inline size_t heap_capacity(size_t len) { return ((len + 24) & ~size_t{15}) - 9; }
-// The capital letters occurring in `s`, one bit each ('A' is bit 0).
-uint32_t capitals_of(const std::string& s);
+// A line's text is searched for a literal only when it holds every capital
+// letter of it.
+template <size_t N>
+inline bool match(const LineText& s, const char (&p)[N]) {
+  return (capitals_in(p) & ~s.capitals()) == 0 &&
+         s.view().find(std::string_view(p, N - 1)) != std::string_view::npos;
+}
 // Whether `s` holds a capital letter: no keyword can occur in it otherwise.
-// Every pass asks it of every line, so it is made inline.
-inline bool has_capital(const std::string& s);
-bool either_contains(const std::string& a, const std::string& b);  // either contains the other
-bool is_number(const std::string& s);                     // all digits; "" is true
-bool is_neg_number(const std::string& s);                 // "-" then digits; "-" is true
+inline bool has_capital(std::string_view s);
+inline bool has_capital(const LineText& s) { return s.capitals() != 0; }
+bool either_contains(std::string_view a, std::string_view b);  // either contains the other
+bool is_number(std::string_view s);                     // all digits; "" is true
+bool is_neg_number(std::string_view s);                 // "-" then digits; "-" is true
 bool check_alpha(std::string s);                          // a letter outside "EXPR"
 int count_substr(std::string s, const std::string& p);
-int count_string(const std::string& s);
+int count_string(std::string_view s);
 
 // Taking apart.
-void splitstring(const std::string& s, const std::string& sep, std::string& before,
+void splitstring(std::string_view s, std::string_view sep, std::string& before,
                  std::string& after);
 // The first three blank-separated words of `s`; the first missing word is
 // cleared, those after it keep their value.
-void first_three_words(const std::string& s, std::string& w1, std::string& w2, std::string& w3);
-std::vector<std::string> words_of(const std::string& s);
-int breakstring(const std::string& s, std::vector<std::string>& words);
-std::string get_split(const std::string& s, int n);
+void first_three_words(std::string_view s, std::string& w1, std::string& w2, std::string& w3);
+std::vector<std::string> words_of(std::string_view s);
+int breakstring(std::string_view s, std::vector<std::string>& words);
+std::string get_split(std::string_view s, int n);
 std::string get_first_word(std::string s);
-std::string extract_string(const std::string& s, std::string_view a, std::string_view b);
+std::string extract_string(std::string_view s, std::string_view a, std::string_view b);
 
 // Rewriting in place.
 void find_and_replace(std::string& s, const std::string& from, const std::string& to, int n);
+// The same on a line's text, which is rewritten only when it holds `from`.
+void find_and_replace(LineText& s, const std::string& from, const std::string& to, int n);
 std::string remove_spaces(std::string& s, const std::string& kw);
 void shrink_spaces(std::string& s);
 void replace_tabs(std::string& s);
@@ -75,26 +79,7 @@ inline bool is_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// The capitals among the eight bytes of x, as the high bit of their lanes: a
-// byte b is a capital when the high bit of its lane is set in each of
-// 127 + ('Z' + 1) - b (b <= 'Z'), b + 127 - ('A' - 1) (b >= 'A') and ~x
-// (b < 128). No lane carries into the next, so every lane is tested on its own.
-inline uint64_t capital_lanes(uint64_t x) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kLow7 = kOnes * 0x7f;
-  constexpr uint64_t kHigh = kOnes * 0x80;
-  const uint64_t b = x & kLow7;
-  return (kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh;
-}
-
-// The eight bytes from p on, as one word.
-inline uint64_t word_at(const char* p) {
-  uint64_t x;
-  std::memcpy(&x, p, 8);
-  return x;
-}
-
-inline bool has_capital(const std::string& s) {
+inline bool has_capital(std::string_view s) {
   const char* p = s.data();
   const size_t n = s.size();
   if (n < 8) {

@@ -91,7 +91,7 @@ void reference_pass(RunContext& run, Lines& lines, const std::string& name, cons
   bool inside = false, done = false;
   Loop range;
   for (const Line& line : lines) {
-    const std::string& t = line.text;
+    const LineText& t = line.text;
     if (inside && match(t, "ENDITER") && match(t, name)) {
       inside = false;
       done = true;

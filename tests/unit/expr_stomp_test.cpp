@@ -18,7 +18,7 @@ std::vector<std::string> stomped(RunContext& run, const std::vector<std::string>
   for (const std::string& t : texts) lines.push_back(src_line(t));
   remove_stomp(run, lines);
   std::vector<std::string> out;
-  for (const Line& l : lines) out.push_back(l.text);
+  for (const Line& l : lines) out.push_back(l.text.str());
   return out;
 }
 

@@ -41,9 +41,9 @@ TEST(LineMarkers, MarksEveryLineThatDoesNotFollowThePreviousOne) {
     l.file = w.file;
     l.num = w.num;
     l.text = w.text;
-    std::string marker;
+    LineText marker;
     const bool marked = markers.get_marker(l, marker);
-    EXPECT_EQ(marked ? marker : std::string(), w.marker) << w.text;
+    EXPECT_EQ(marked ? marker.str() : std::string(), w.marker) << w.text;
   }
 }
 

@@ -113,6 +113,7 @@ TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
   const std::string pad(block - 5, 'p');
   add(pad, pad);                                   // ends just before the boundary
   add("ab ## cut", "ab ");                         // remark across the boundary
+  add("IFDEF A", "IFDEF A");                       // a short text held in its record
   add(std::string(3 * block, 'x'), std::string(3 * block, 'x'));  // spans three blocks
   add("<## open", "");                             // a block remark spanning lines
   add(std::string(block, 'y'), "REMOVE_REMARK");
@@ -125,6 +126,7 @@ TEST_F(ReaderTest, LinesAcrossReadBlocksAreWhole) {
   for (size_t i = 0; i < want.size(); ++i) {
     EXPECT_EQ(lines[i].text.size(), want[i].size()) << i;
     EXPECT_TRUE(lines[i].text == want[i]) << i << ": " << lines[i].text.substr(0, 40);
+    EXPECT_EQ(lines[i].text.capitals(), capitals_of(want[i])) << i;
     EXPECT_EQ(lines[i].num, static_cast<int>(i) + 1);
   }
   EXPECT_EQ(lines[1].remark, " cut");

@@ -120,7 +120,7 @@ TEST_F(SubstitutionTest, ManySwapsManyLines) {
   std::vector<std::string> slow;
   for (int i = 0; i < 300; ++i) {
     std::string text = "x N" + std::to_string(i % 70) + "N" + std::to_string(i * 11 % 70) + " y";
-    fast.push_back(Line{"t.v", text, "", i + 1, 1, 0});
+    fast.push_back(Line{"t.v", LineText(text), "", i + 1, 1, 0});
     for (const Swap& s : t)
       if (match(text, s.name) && !s.name.empty()) swap_line_single(text, s);
     slow.push_back(text);

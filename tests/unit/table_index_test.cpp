@@ -385,7 +385,7 @@ KorvexError plain_unwrap(Line& line, bool cases) {
       std::string arg = group.substr(1, group.size() - 2);
       if (keyword == "UCASE") arg = StringToUpper(arg);
       if (keyword == "LCASE") arg = StringToLower(arg);
-      std::string next = line.text;
+      std::string next = line.text.str();
       find_and_replace(next, keyword + group, arg, 0);
       if (next == line.text) linerr(Err::KEYWORD_NO_PAREN, line, keyword);
       line.text = next;

@@ -51,7 +51,7 @@ inline Lines lines_of(const std::vector<std::string>& texts, const std::string& 
 
 inline std::vector<std::string> texts_of(const Lines& lines) {
   std::vector<std::string> out;
-  for (const Line& l : lines) out.push_back(l.text);
+  for (const Line& l : lines) out.push_back(l.text.str());
   return out;
 }
 
