@@ -11,13 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
-
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23  // Linux 5.14
-#endif
 
 namespace korvex {
 namespace {
@@ -38,17 +32,6 @@ uintptr_t heap_top() {
   std::free(probe);
   return top;
 }
-
-// The thread that backs heap pages ahead of the allocations. A static
-// object, so that a run still prefaulting at exit is waited for.
-struct Prefaulter {
-  std::thread thread;
-  void wait() {
-    if (thread.joinable()) thread.join();
-  }
-  ~Prefaulter() { wait(); }
-};
-Prefaulter prefaulter;
 
 }  // namespace
 
@@ -92,28 +75,6 @@ void leave_to_exit(Lines&& lines) {
   // it, and never destroyed.
   static std::vector<Lines>* const kept = std::make_unique<std::vector<Lines>>().release();
   kept->push_back(std::move(lines));
-}
-
-void prefault_heap(std::size_t bytes) {
-  // The kernel clears every new page: on a virtual machine that is the
-  // larger part of reading a big file. A second core does it in advance.
-  if (heap_start == 0 || bytes < 4 * kHuge) return;
-  prefaulter.wait();
-  // The next allocations come from the top of the heap; the heap's break
-  // ends the region already reserved.
-  const uintptr_t from = (heap_top() + kHuge - 1) & ~(kHuge - 1);
-  const uintptr_t brk = reinterpret_cast<uintptr_t>(sbrk(0));
-  const uintptr_t to = std::min(brk, from + bytes) & ~(kHuge - 1);
-  if (to <= from) return;
-  advise_memory();
-  try {
-    prefaulter.thread = std::thread([from, to] {
-      // Backs the pages as a write would, without touching their contents.
-      madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
-    });
-  } catch (const std::system_error&) {
-    // No thread: the pages are backed as they are first written.
-  }
 }
 
 }  // namespace korvex

@@ -1,7 +1,7 @@
 // Process memory for large runs.
 //
-// A run of a million lines allocates a few hundred megabytes in small pieces
-// (one line record and its texts per line) and touches every page of it once.
+// A run of a million lines allocates a hundred megabytes and more (a record
+// per line, a block for each longer text) and touches every page of it once.
 // On small pages that is one page fault per 4 KiB; on transparent huge pages
 // it is one per 2 MiB. Korvex keeps its heap in one contiguous region grown
 // in large steps and asks the kernel to back it with huge pages.
@@ -27,11 +27,5 @@ void advise_memory();
 // Keeps `lines` to the end of the process without freeing them: freeing a
 // million texts one by one costs more than the whole exit.
 void leave_to_exit(Lines&& lines);
-
-// Starts backing the next `bytes` of the heap with pages on a second thread,
-// so that the kernel clears them while this one fills the pages before.
-// Call just before allocating that much in a pass; nothing happens for small
-// amounts or before prepare_memory(). The contents of memory are unchanged.
-void prefault_heap(std::size_t bytes);
 
 }  // namespace korvex

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "base/limits.h"
+#include "base/memory.h"
 
 namespace korvex {
 namespace {
@@ -78,6 +79,8 @@ class Loader {
 
   void grow(std::size_t capacity) {
     auto data = std::make_unique_for_overwrite<char[]>(capacity);
+    // A large file's bytes go on huge pages like the records made from them.
+    advise_memory();
     if (file_->size > 0) std::memcpy(data.get(), file_->data.get(), file_->size);
     file_->data = std::move(data);
     capacity_ = capacity;

@@ -129,12 +129,9 @@ int read_file(RunContext& run, std::string path, Lines& lines) {
   const InputFile* file = input_file(run, path);
   if (file == nullptr || file->read_failed) generr(Err::FILE_OPEN, path);
   // One slot more than the records: normalisation appends an empty line and
-  // can then work in this array's storage. The records, then their texts,
-  // are made from the top of the heap: a text takes its bytes and about 24
-  // more (the allocator's header, the terminating 0, rounding to 16).
+  // can then work in this array's storage.
   const size_t count = file->newlines + 1;
   const size_t slots = std::min(count, static_cast<size_t>(run.options.MAX_LINES) - 1) + 1;
-  prefault_heap(slots * (sizeof(Line) + 24) + file->size);
   lines.reserve(slots);
   advise_memory();
   LineSplitter split(run.options, path, lines);
