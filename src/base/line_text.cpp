@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <memory>
+#include <vector>
 
 namespace korvex {
 
@@ -53,24 +54,89 @@ namespace {
 // little (a substitution, an appended word) mostly finds the room in place.
 size_t block_size(size_t n) { return (n + 15) & ~size_t{15}; }
 
+// The blocks of texts up to kLargest bytes. A million lines longer than a
+// record holds make a million blocks: they are cut from large chunks, with
+// no header each, and a freed block goes on a list of its size for the next
+// text of that size. Chunks are kept to the end of the process. Under the
+// address sanitizer every block is its own allocation, so that it checks
+// each one's bounds.
+class TextBlocks {
+ public:
+  static constexpr size_t kLargest = 512;
+
+  char* allocate(size_t size) {
+#ifndef __SANITIZE_ADDRESS__
+    if (size <= kLargest) {
+      Free*& head = free_[size / 16];
+      if (head != nullptr) {
+        Free* block = head;
+        head = block->next;
+        return reinterpret_cast<char*>(block);
+      }
+      if (static_cast<size_t>(end_ - next_) < size) new_chunk();
+      char* block = next_;
+      next_ += size;
+      return block;
+    }
+#endif
+    return std::allocator<char>().allocate(size);
+  }
+
+  void deallocate(char* block, size_t size) {
+#ifndef __SANITIZE_ADDRESS__
+    if (size <= kLargest) {
+      Free* f = reinterpret_cast<Free*>(block);
+      f->next = free_[size / 16];
+      free_[size / 16] = f;
+      return;
+    }
+#endif
+    std::allocator<char>().deallocate(block, size);
+  }
+
+ private:
+  struct Free {
+    Free* next;
+  };
+
+  void new_chunk() {
+    // Small runs take small chunks; a large one soon takes 1 MiB at a time.
+    const size_t size = (size_t{64} << 10) << std::min<size_t>(chunks_.size(), 4);
+    chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    next_ = chunks_.back().get();
+    end_ = next_ + size;
+  }
+
+  std::array<Free*, kLargest / 16 + 1> free_{};
+  char* next_ = nullptr;
+  char* end_ = nullptr;
+  std::vector<std::unique_ptr<char[]>> chunks_;
+};
+
+// Never destroyed: a text may be destroyed up to the process exit.
+TextBlocks& blocks() {
+  static TextBlocks* const kBlocks = std::make_unique<TextBlocks>().release();
+  return *kBlocks;
+}
+
 }  // namespace
 
-void LineText::init(std::string_view s, uint32_t caps) {
+void LineText::init(std::string_view s, uint32_t letters) {
   size_ = 0;
   bits_ = 0;
   if (s.size() > kInline) {
     const size_t cap = block_size(s.size() + 1);
-    heap_.data = std::allocator<char>().allocate(cap);
+    heap_.data = blocks().allocate(cap);
     heap_.capacity = cap;
     bits_ = kHeapBit;
   }
   if (!s.empty()) std::memcpy(storage(), s.data(), s.size());
   set_size(s.size());
-  bits_ |= caps;
+  bits_ |= letters;
 }
 
 void LineText::release() {
-  if (on_heap()) std::allocator<char>().deallocate(heap_.data, heap_.capacity);
+  if (on_heap()) blocks().deallocate(heap_.data, heap_.capacity);
   bits_ = 0;
   set_size(0);
 }
@@ -86,38 +152,37 @@ void LineText::reserve_for(size_t n, size_t keep) {
   // Growing by at least half again keeps a text that is appended to piece by
   // piece linear in its final length.
   const size_t cap = block_size(std::max(n, capacity() + capacity() / 2) + 1);
-  char* fresh = std::allocator<char>().allocate(cap);
+  char* fresh = blocks().allocate(cap);
   if (keep > 0) std::memcpy(fresh, data(), keep);
-  const uint32_t caps = this->caps();
+  const uint32_t letters = this->letters();
   const size_t size = size_;
   release();
   heap_.data = fresh;
   heap_.capacity = cap;
-  bits_ = kHeapBit | caps;
+  bits_ = kHeapBit | letters;
   set_size(size);
 }
 
-LineText& LineText::assign(std::string_view s, uint32_t caps) {
+LineText& LineText::assign(std::string_view s, uint32_t letters) {
   // `s` may be a part of this text.
   if (s.size() <= capacity()) {
     if (!s.empty()) std::memmove(storage(), s.data(), s.size());
   } else {
     const size_t cap = block_size(s.size() + 1);
-    char* fresh = std::allocator<char>().allocate(cap);
+    char* fresh = blocks().allocate(cap);
     std::memcpy(fresh, s.data(), s.size());
     release();
     heap_.data = fresh;
     heap_.capacity = cap;
     bits_ = kHeapBit;
   }
-  bits_ = (bits_ & kHeapBit) | caps;
+  bits_ = (bits_ & kHeapBit) | letters;
   set_size(s.size());
   return *this;
 }
 
 LineText& LineText::append(std::string_view s) {
   if (s.empty()) return *this;
-  const uint32_t added = capitals_of(s);
   const size_t n = size_ + s.size();
   if (n > capacity()) {
     // `s` may be a part of this text: keep it apart while the storage moves.
@@ -128,7 +193,7 @@ LineText& LineText::append(std::string_view s) {
     std::memmove(storage() + size_, s.data(), s.size());
   }
   set_size(n);
-  bits_ |= added;
+  bits_ &= ~kLetterBits;
   return *this;
 }
 
@@ -145,7 +210,7 @@ LineText& LineText::insert(size_t pos, size_t n, char c) {
   std::memmove(p + pos + n, p + pos, size_ - pos);
   std::memset(p + pos, c, n);
   set_size(size_ + n);
-  bits_ |= capitals_of(std::string_view(&c, 1));
+  if (c >= 'A' && c <= 'Z') bits_ &= ~kLetterBits;
   return *this;
 }
 

@@ -6,9 +6,10 @@
 // reads one record per line, not a record and a text somewhere else.
 //
 // Every directive keyword holds a capital letter and most lines hold none,
-// so the text keeps the set of capitals it holds, worked out whenever it
-// changes: a pass rules a keyword out by the letters alone, without reading
-// the text (capitals(), and the keyword tests built on it).
+// so the text keeps the set of capitals it holds, worked out when first
+// asked for after a change: a pass rules a keyword out by the letters alone,
+// without reading the text again (capitals(), and the keyword tests built
+// on it).
 #pragma once
 
 #include <cstddef>
@@ -49,12 +50,12 @@ class LineText {
   explicit LineText(std::string_view s) { init(s); }
   explicit LineText(const std::string& s) { init(s); }
   explicit LineText(const char* s) { init(std::string_view(s)); }
-  LineText(const LineText& o) { init(o.view(), o.caps()); }
+  LineText(const LineText& o) { init(o.view(), o.letters()); }
   LineText(LineText&& o) noexcept { steal(o); }
   ~LineText() { release(); }
 
   LineText& operator=(const LineText& o) {
-    if (this != &o) assign(o.view(), o.caps());
+    if (this != &o) assign(o.view(), o.letters());
     return *this;
   }
   LineText& operator=(LineText&& o) noexcept {
@@ -78,7 +79,10 @@ class LineText {
   char operator[](size_t i) const { return data()[i]; }
 
   // The capital letters the text holds, one bit each ('A' is bit 0).
-  uint32_t capitals() const { return caps(); }
+  uint32_t capitals() const {
+    if ((bits_ & kKnownBit) == 0) bits_ |= capitals_of(view()) | kKnownBit;
+    return bits_ & kCapsMask;
+  }
 
   size_t find(std::string_view p, size_t pos = 0) const { return view().find(p, pos); }
   size_t find(const char* p, size_t pos = 0) const { return view().find(p, pos); }
@@ -86,7 +90,7 @@ class LineText {
   size_t find(char c, size_t pos = 0) const { return view().find(c, pos); }
   std::string substr(size_t pos, size_t n = npos) const { return std::string(view().substr(pos, n)); }
 
-  LineText& assign(std::string_view s) { return assign(s, capitals_of(s)); }
+  LineText& assign(std::string_view s) { return assign(s, 0); }
   LineText& assign(const char* p, size_t n) { return assign(std::string_view(p, n)); }
   LineText& append(std::string_view s);
   LineText& operator+=(std::string_view s) { return append(s); }
@@ -95,14 +99,14 @@ class LineText {
   LineText& operator+=(char c) { return append(std::string_view(&c, 1)); }
   // Puts `n` copies of `c` before position `pos`.
   LineText& insert(size_t pos, size_t n, char c);
-  void clear() { assign(std::string_view(), 0); }
+  void clear() { assign(std::string_view(), kKnownBit); }
   // Makes room for `n` bytes, for a text about to be built piece by piece.
   void reserve(size_t n) { reserve_for(n, size_); }
   // Drops the first `n` bytes, which hold no capital letter.
   void remove_prefix(size_t n);
 
   // Changes the text through a std::string: for the text operations written
-  // for one. The capitals are worked out again afterwards.
+  // for one.
   template <typename F>
   void edit(F&& change) {
     std::string s(view());
@@ -129,7 +133,9 @@ class LineText {
 
  private:
   static constexpr uint32_t kHeapBit = 1u << 31;
+  static constexpr uint32_t kKnownBit = 1u << 30;  // the capitals are worked out
   static constexpr uint32_t kCapsMask = (1u << 26) - 1;
+  static constexpr uint32_t kLetterBits = kCapsMask | kKnownBit;
 
   struct Heap {
     char* data;
@@ -137,7 +143,8 @@ class LineText {
   };
 
   bool on_heap() const { return (bits_ & kHeapBit) != 0; }
-  uint32_t caps() const { return bits_ & kCapsMask; }
+  // The capitals as far as they are known, for a copy.
+  uint32_t letters() const { return bits_ & kLetterBits; }
   // The bytes the storage holds, the closing 0 not counted.
   size_t capacity() const { return on_heap() ? heap_.capacity - 1 : kInline; }
   void set_size(size_t n) {
@@ -146,9 +153,10 @@ class LineText {
   }
   char* storage() { return on_heap() ? heap_.data : small_; }
 
-  void init(std::string_view s) { init(s, capitals_of(s)); }
-  void init(std::string_view s, uint32_t caps);
-  LineText& assign(std::string_view s, uint32_t caps);
+  void init(std::string_view s) { init(s, 0); }
+  // `letters` are the capitals of `s` with kKnownBit, or 0 when not known.
+  void init(std::string_view s, uint32_t letters);
+  LineText& assign(std::string_view s, uint32_t letters);
   // Room for `n` bytes, keeping the first `keep` bytes of the text.
   void reserve_for(size_t n, size_t keep);
   void steal(LineText& o) noexcept;
@@ -159,7 +167,9 @@ class LineText {
     Heap heap_;
   };
   uint32_t size_ = 0;
-  uint32_t bits_ = 0;  // the capitals, and whether the text is on the heap
+  // The capitals, whether they are known, and whether the text is on the
+  // heap; the capitals are worked out by a reader of the text.
+  mutable uint32_t bits_ = 0;
 };
 
 }  // namespace korvex

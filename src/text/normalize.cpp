@@ -110,7 +110,7 @@ class StatementSink {
 
   // Stores `text` as the next statement, a copy of `rec` otherwise, once
   // `consumed` input lines have been read.
-  void store(const Line& rec, std::string text, size_t consumed) {
+  void store(const Line& rec, std::string_view text, size_t consumed) {
     check_room();
     if (in_place_ && written_ >= consumed) leave_input();
     // The closing empty line may take the spare slot past the input's last line.
@@ -123,8 +123,8 @@ class StatementSink {
     l.pending = rec.pending;
     l.indent = rec.indent;
     // A statement that is the name of an empty line is an empty line.
-    if (std::string_view(text) == kEmptyLine) text.clear();
-    l.text = std::move(text);
+    if (text == kEmptyLine) text = {};
+    l.text = text;
   }
 
   // Stores input line k, its text as it is now and given `indent`, as the
@@ -138,7 +138,7 @@ class StatementSink {
       check_room();
       ++written_;
     } else {
-      store(input, input.text.str(), k + 1);
+      store(input, input.text, k + 1);
     }
   }
 
@@ -191,6 +191,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
   bool unparsed = false;
   size_t ignored_count = 0;
   Line rec;  // record k: the statement being built
+  std::string scratch;
   bool rec_stale = false;  // the last line took the short way, without `rec`
   // Whether a statement stored holds the marker of a line that was all
   // remark: only then is there anything to delete at the end. A statement
@@ -213,7 +214,9 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       rec_stale = true;
       continue;
     }
-    std::string s = input.text.str();
+    // The text is worked on in a buffer kept from line to line.
+    std::string& s = scratch;
+    s.assign(input.text.view());
     rec_stale = false;
     replace_tabs(s);
     rec.indent = remove_leading_spaces(s);
@@ -258,7 +261,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       // Nothing below can change a line without capitals, "\\", ";;" or a
       // carriage return, except that a line of one blank is an empty line.
       if (s == " ") s.clear();
-      sink.store(rec, std::move(s), consumed);
+      sink.store(rec, s, consumed);
       continue;
     }
     if (s.find('\r') != std::string::npos) find_and_replace(s, "\r", "", 0);
@@ -266,7 +269,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       if (has(kw)) remove_spaces(s, kw.text);
     if (s.empty() || s == " ") {
       // An empty line: no step below applies to it.
-      sink.store(rec, std::string(), consumed);
+      sink.store(rec, std::string_view(), consumed);
       continue;
     }
     if (match(s, "\\\\")) {
@@ -311,11 +314,11 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       if (!piece.empty()) sink.store(rec, piece, consumed);
       s.swap(rest);
     }
-    if (!s.empty()) sink.store(rec, std::move(s), consumed);
+    if (!s.empty()) sink.store(rec, s, consumed);
   }
   // The closing empty line takes the record of the last line.
   if (rec_stale) copy_line(sink.last(), rec, 1);
-  sink.store(rec, std::string(), in.size() + 1);
+  sink.store(rec, std::string_view(), in.size() + 1);
   sink.finish();
   // The trace of a verbose run shows the removal, whether or not it deletes anything.
   if (marked || run.options.VERBOSE) remove_lines(run, out, kRemoveRemark);
