@@ -2,24 +2,38 @@
 #include "base/line_record.h"
 
 namespace korvex {
+namespace {
 
-const std::string& FileName::no_path() {
-  static const std::string* const kEmpty = new std::string();
-  return *kEmpty;
+// The copies by path, and by number. Never destroyed, so that a line may
+// name its file up to the process exit (lines left to the exit, statics). A
+// run reads a handful of paths.
+struct Copies {
+  std::unordered_map<std::string, uint32_t> by_path;
+  std::vector<const std::string*> by_number;
+  Copies() { reset(); }
+  void reset() {
+    by_path.clear();
+    by_number.clear();
+    by_number.push_back(&by_path.emplace(std::string(), 0).first->first);
+  }
+};
+
+Copies& all_copies() {
+  static Copies* const kCopies = std::make_unique<Copies>().release();
+  return *kCopies;
 }
 
-std::unordered_set<std::string>& FileName::paths() {
-  // Never destroyed, so that a line may name its file up to the process exit
-  // (lines left to the exit, statics). A run reads a handful of paths.
-  static auto* const kPaths = new std::unordered_set<std::string>();
-  return *kPaths;
+}  // namespace
+
+std::vector<const std::string*>& FileName::copies() { return all_copies().by_number; }
+
+uint32_t FileName::intern(const std::string& path) {
+  Copies& c = all_copies();
+  const auto [it, added] = c.by_path.emplace(path, static_cast<uint32_t>(c.by_number.size()));
+  if (added) c.by_number.push_back(&it->first);
+  return it->second;
 }
 
-const std::string& FileName::intern(const std::string& path) {
-  if (path.empty()) return no_path();
-  return *paths().insert(path).first;
-}
-
-void FileName::forget_paths() { paths().clear(); }
+void FileName::forget_paths() { all_copies().reset(); }
 
 }  // namespace korvex

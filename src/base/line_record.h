@@ -3,10 +3,11 @@
 // arrays are in text/line.h.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "base/line_text.h"
@@ -31,20 +32,20 @@ inline bool writes_empty(std::string_view text) {
 inline bool is_placeholder(std::string_view text) { return text == kIgnoreParse; }
 
 // The path a line was read from. Every line of a file names the same path,
-// so a line holds a handle to one copy of it, kept for the whole process:
-// eight bytes to copy instead of a string (and an allocation per line for a
+// so a line holds the number of one copy of it, kept for the whole process:
+// four bytes to copy instead of a string (and an allocation per line for a
 // path longer than a short string holds).
 class FileName {
  public:
-  FileName() : path_(&no_path()) {}
-  FileName(const std::string& path) : path_(&intern(path)) {}  // NOLINT: a path converts
-  FileName(const char* path) : FileName(std::string(path)) {}   // NOLINT: a path converts
+  FileName() = default;
+  FileName(const std::string& path) : id_(intern(path)) {}    // NOLINT: a path converts
+  FileName(const char* path) : FileName(std::string(path)) {}  // NOLINT: a path converts
 
-  const std::string& str() const { return *path_; }
-  operator const std::string&() const { return *path_; }  // NOLINT: reads as the path
-  bool empty() const { return path_->empty(); }
+  const std::string& str() const { return *copies()[id_]; }
+  operator const std::string&() const { return str(); }  // NOLINT: reads as the path
+  bool empty() const { return id_ == 0; }
   // One copy per path: the same path is the same copy.
-  friend bool operator==(const FileName& a, const FileName& b) { return a.path_ == b.path_; }
+  friend bool operator==(const FileName& a, const FileName& b) { return a.id_ == b.id_; }
 
   // Drops the copies of every path, for a process that makes run after run
   // (a fuzzer) and would otherwise keep every spelling of a path it met. No
@@ -52,11 +53,11 @@ class FileName {
   static void forget_paths();
 
  private:
-  static const std::string& no_path();
-  static const std::string& intern(const std::string& path);
-  static std::unordered_set<std::string>& paths();
+  // Copy 0 is the empty path.
+  static uint32_t intern(const std::string& path);
+  static std::vector<const std::string*>& copies();
 
-  const std::string* path_;
+  uint32_t id_ = 0;
 };
 
 // The line remark reading cut off a line. It travels with every copy of the
@@ -91,12 +92,12 @@ class Remark {
 };
 
 struct Line {
-  FileName file;       // the path the line was read from
-  LineText text;       // the statement
-  Remark remark;       // the line remark cut off by reading ("##" onwards)
-  int num = 0;         // 1-based physical line number in `file`
-  int pending = 0;     // created or changed since the last substitution run
-  int indent = 0;      // leading blanks removed by normalisation
+  LineText text;        // the statement
+  Remark remark;        // the line remark cut off by reading ("##" onwards)
+  FileName file;        // the path the line was read from
+  int num = 0;          // 1-based physical line number in `file`
+  int indent = 0;       // leading blanks removed by normalisation
+  uint8_t pending = 0;  // created or changed since the last substitution run
   // The kept text of an unparsed region, put back for output: no statement
   // of Korvex, whatever it holds.
   bool unparsed = false;

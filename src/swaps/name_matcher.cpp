@@ -17,6 +17,17 @@ constexpr size_t kMaxTable = size_t{1} << 23;
 void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
   m = NameMatcher();
   m.seen.assign(names.size(), 0);
+  // One capital of each name: a text holding none of them holds no name.
+  m.capitals_needed = 0;
+  for (const std::string& name : names) {
+    if (name.empty()) continue;
+    const uint32_t caps = capitals_of(name);
+    if (caps == 0) {
+      m.capitals_needed = ~0u;
+      break;
+    }
+    m.capitals_needed |= caps & (~caps + 1);
+  }
   size_t total = 1;
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i].empty()) continue;
@@ -110,6 +121,11 @@ const char* next_start(const NameMatcher& m, const char* p, const char* end) {
 }
 
 }  // namespace
+
+bool may_hold_name(const NameMatcher& m, const LineText& text) {
+  if (m.capitals_needed != ~0u && (text.capitals() & m.capitals_needed) == 0) return false;
+  return may_hold_name(m, text.view());
+}
 
 bool may_hold_name(const NameMatcher& m, std::string_view text) {
   if (!m.built) return true;

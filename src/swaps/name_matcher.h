@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/line_text.h"
 #include "text/pattern_index.h"
 
 namespace korvex {
@@ -32,6 +33,9 @@ struct NameMatcher {
   unsigned char start_byte = 0;        // the one when there is exactly one
   char start_set[17] = {};             // them as a C string when 2 to 16, none is 0
   mutable std::vector<char> seen;      // scratch for get_matched_names
+  // The lowest capital of every name, or all bits when a name holds none: a
+  // text without any of these holds no name.
+  uint32_t capitals_needed = ~0u;
 };
 
 // Builds the matcher for `names` (entry i has names[i]; empty names never match).
@@ -39,6 +43,9 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names);
 
 // False when no name can occur in `text`: it holds no name's first byte.
 bool may_hold_name(const NameMatcher& m, std::string_view text);
+// The same for a line's text, which is not read when it lacks the capitals
+// that every name needs.
+bool may_hold_name(const NameMatcher& m, const LineText& text);
 
 // The entries whose names occur in `text`, ascending.
 void get_matched_names(const NameMatcher& m, std::string_view text, std::vector<int>& found);

@@ -19,6 +19,7 @@
 
 #include "base/limits.h"
 #include "base/memory.h"
+#include "text/strings.h"
 
 namespace korvex {
 namespace {
@@ -91,8 +92,9 @@ class Loader {
     const char* const d = file_->data.get();
     std::size_t pos = from;
     while (true) {
-      const void* nl = std::memchr(d + pos, '\n', to - pos);
-      const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - d) : to;
+      const char* const found = find_newline(d + pos, d + to);
+      const char* const nl = found == d + to ? nullptr : found;
+      const std::size_t end = nl ? static_cast<std::size_t>(nl - d) : to;
       if (end - line_start_ > line_limit_) return cut(InputFile::Cut::kLineTooLong);
       if (!nl) break;
       if (end + 1 > room_) return cut(InputFile::Cut::kRunInputFull);

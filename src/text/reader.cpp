@@ -74,10 +74,12 @@ class LineSplitter {
     // The next '#': most lines hold none, and a line without one needs no
     // remark handling.
     size_t next_hash = bytes.find('#');
-    for (size_t nl = bytes.find('\n'); nl != std::string_view::npos;
-         nl = bytes.find('\n', start)) {
-      record(bytes.substr(start, nl - start), next_hash < nl);
-      start = nl + 1;
+    const char* const base = bytes.data();
+    const char* const end = base + bytes.size();
+    for (const char* nl = find_newline(base, end); nl != end; nl = find_newline(base + start, end)) {
+      const size_t at = static_cast<size_t>(nl - base);
+      record(bytes.substr(start, at - start), next_hash < at);
+      start = at + 1;
       if (next_hash < start) next_hash = bytes.find('#', start);
     }
     rest_ = bytes.substr(start);

@@ -8,6 +8,7 @@
 // character; a word is a maximal run of non-whitespace characters.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -77,6 +78,23 @@ std::string StringToUpper(std::string s);
 // Whitespace as formatted stream input sees it.
 inline bool is_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The first '\n' in [p, end), or end: eight bytes at a time, for the many
+// short lines of a file, where a library search costs more to start than to run.
+inline const char* find_newline(const char* p, const char* end) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHigh = kOnes * 0x80;
+    for (; end - p >= 8; p += 8) {
+      const uint64_t x = word_at(p) ^ (kOnes * '\n');
+      // The lowest lane flagged is the first byte equal to '\n'.
+      const uint64_t hit = (x - kOnes) & ~x & kHigh;
+      if (hit != 0) return p + std::countr_zero(hit) / 8;
+    }
+  }
+  while (p != end && *p != '\n') ++p;
+  return p;
 }
 
 inline bool has_capital(std::string_view s) {

@@ -1,6 +1,7 @@
 // Swap substitution: table order, CONST protection, the SWAP and CHECK
 // exemptions, pending flags, and the NULL value.
 #include "defines/define_table.h"
+#include "swaps/name_matcher.h"
 #include "swaps/swap_table.h"
 #include "test_support.h"
 #include "text/strings.h"
@@ -120,7 +121,11 @@ TEST_F(SubstitutionTest, ManySwapsManyLines) {
   std::vector<std::string> slow;
   for (int i = 0; i < 300; ++i) {
     std::string text = "x N" + std::to_string(i % 70) + "N" + std::to_string(i * 11 % 70) + " y";
-    fast.push_back(Line{"t.v", LineText(text), "", i + 1, 1, 0});
+    Line& l = fast.emplace_back();
+    l.file = "t.v";
+    l.text = text;
+    l.num = i + 1;
+    l.pending = 1;
     for (const Swap& s : t)
       if (match(text, s.name) && !s.name.empty()) swap_line_single(text, s);
     slow.push_back(text);
@@ -134,6 +139,23 @@ TEST_F(SubstitutionTest, ManySwapsManyLines) {
 
 namespace korvex {
 namespace {
+
+TEST(NameMatcher, ALineWithoutTheCapitalsOfEveryNameIsNotRead) {
+  NameMatcher m;
+  set_name_matcher(m, {"BUILD_NUM", "", "VERSION"});
+  EXPECT_FALSE(may_hold_name(m, LineText("assign v = b_u;")));  // first bytes, no capitals
+  EXPECT_TRUE(may_hold_name(m, LineText("x = VERSION;")));
+  EXPECT_TRUE(may_hold_name(m, LineText("x = B;")));  // only the first byte is known
+  // A name without capitals turns the test off.
+  set_name_matcher(m, {"XY", "abc"});
+  EXPECT_TRUE(may_hold_name(m, LineText("abc")));
+  // Whatever the names, a line that holds one is read.
+  const std::vector<std::string> names = {"Ab", "bC", "x_Y", "QQ", "zZz"};
+  set_name_matcher(m, names);
+  for (const std::string& name : names)
+    for (const std::string& around : {std::string(), std::string("q "), std::string("AB ")})
+      EXPECT_TRUE(may_hold_name(m, LineText(around + name + around))) << name;
+}
 
 TEST_F(SubstitutionTest, TraceLines) {
   testing::TempDir dir;
