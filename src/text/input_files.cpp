@@ -63,7 +63,10 @@ class Loader {
   std::unique_ptr<InputFile> load() {
     while (true) {
       if (file_->size == capacity_) grow(capacity_ * 2);
-      const ssize_t n = read(fd_, file_->data.get() + file_->size, capacity_ - file_->size);
+      // In pieces, so that reading stops at a limit having touched only the
+      // memory of what comes before it, not of the whole file.
+      const ssize_t n = read(fd_, file_->data.get() + file_->size,
+                             std::min(capacity_ - file_->size, kReadPiece));
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         file_->read_failed = true;
@@ -77,6 +80,7 @@ class Loader {
 
  private:
   static constexpr std::size_t kFirstBlock = std::size_t{64} * 1024;
+  static constexpr std::size_t kReadPiece = std::size_t{1} << 20;
 
   void grow(std::size_t capacity) {
     auto data = std::make_unique_for_overwrite<char[]>(capacity);
