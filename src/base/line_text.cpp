@@ -6,6 +6,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef __SANITIZE_ADDRESS__
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace korvex {
 
 uint32_t capitals_of(std::string_view s) {
@@ -58,40 +62,37 @@ size_t block_size(size_t n) { return (n + 15) & ~size_t{15}; }
 // record holds make a million blocks: they are cut from large chunks, with
 // no header each, and a freed block goes on a list of its size for the next
 // text of that size. Chunks are kept to the end of the process. Under the
-// address sanitizer every block is its own allocation, so that it checks
-// each one's bounds.
+// address sanitizer, the bytes of a chunk outside the blocks in use are
+// marked unusable, so that it checks each block's bounds.
 class TextBlocks {
  public:
   static constexpr size_t kLargest = 512;
 
   char* allocate(size_t size) {
-#ifndef __SANITIZE_ADDRESS__
-    if (size <= kLargest) {
-      Free*& head = free_[size / 16];
-      if (head != nullptr) {
-        Free* block = head;
-        head = block->next;
-        return reinterpret_cast<char*>(block);
-      }
-      if (static_cast<size_t>(end_ - next_) < size) new_chunk();
-      char* block = next_;
-      next_ += size;
+    if (size > kLargest) return std::allocator<char>().allocate(size);
+    Free*& head = free_[size / 16];
+    if (head != nullptr) {
+      char* block = reinterpret_cast<char*>(head);
+      unpoison(block, size);
+      head = head->next;
       return block;
     }
-#endif
-    return std::allocator<char>().allocate(size);
+    if (static_cast<size_t>(end_ - next_) < size) new_chunk();
+    char* block = next_;
+    next_ += size;
+    unpoison(block, size);
+    return block;
   }
 
   void deallocate(char* block, size_t size) {
-#ifndef __SANITIZE_ADDRESS__
-    if (size <= kLargest) {
-      Free* f = reinterpret_cast<Free*>(block);
-      f->next = free_[size / 16];
-      free_[size / 16] = f;
+    if (size > kLargest) {
+      std::allocator<char>().deallocate(block, size);
       return;
     }
-#endif
-    std::allocator<char>().deallocate(block, size);
+    Free* f = reinterpret_cast<Free*>(block);
+    f->next = free_[size / 16];
+    free_[size / 16] = f;
+    poison(block, size);
   }
 
  private:
@@ -105,7 +106,16 @@ class TextBlocks {
     chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
     next_ = chunks_.back().get();
     end_ = next_ + size;
+    poison(next_, size);
   }
+
+#ifdef __SANITIZE_ADDRESS__
+  static void poison(char* p, size_t n) { ASAN_POISON_MEMORY_REGION(p, n); }
+  static void unpoison(char* p, size_t n) { ASAN_UNPOISON_MEMORY_REGION(p, n); }
+#else
+  static void poison(char*, size_t) {}
+  static void unpoison(char*, size_t) {}
+#endif
 
   std::array<Free*, kLargest / 16 + 1> free_{};
   char* next_ = nullptr;
