@@ -35,7 +35,7 @@ std::string line_error_body(const Line& line, const std::string& text) {
 
 void trace(RunContext& run, std::string_view text) {
   if (!run.options.DEBUG || !run.state.debugfile.is_open()) return;
-  run.state.debugfile << text << '\n';
+  run.state.debugfile.get() << text << '\n';
 }
 
 void print_debug(RunContext& run, const Lines& lines, const std::string& title) {

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/lazy_stream.h"
 #include "base/line_record.h"
 #include "base/options.h"
 #include "base/run_inputs.h"
@@ -15,7 +15,7 @@
 namespace korvex {
 
 struct RunState {
-  std::ofstream debugfile;
+  LazyStream debugfile;
   bool debug_deferred = false;  // an existing trace, emptied once the run's files are named
 
   // The CREATE chain: one entry per nesting level being processed.

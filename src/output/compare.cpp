@@ -15,7 +15,7 @@ std::string plain(std::string_view text) { return writes_empty(text) ? std::stri
 void report(OutputState& output, const Line& existing, const std::string& old,
             const std::string& now) {
   if (output.cmpfile.is_open()) {
-    output.cmpfile << "File " << existing.file.str() << " line " << existing.num << ":\n"
+    output.cmpfile.get() << "File " << existing.file.str() << " line " << existing.num << ":\n"
                    << "<-" << old << "\n"
                    << "->" << now << "\n"
                    << "\n";

@@ -62,7 +62,7 @@ void set_outfile(RunContext& run, OutputState& output, Lines& lines) {
         check_not_input(run.state.inputs, path);
         if (output.outfile.is_open()) close_output_file(run.state.inputs, output);
         output.outfile_path = path;
-        if (!open_generated(output.outfile, path, output.outfile_staged))
+        if (!open_generated(output.outfile.get(), path, output.outfile_staged))
           generr(Err::OUTPUT_OPEN, path);
         note_file_written(output, path);
       }
@@ -81,13 +81,13 @@ void open_deferred_output(const RunInputs& inputs, OutputState& output) {
   if (!output.outfile_deferred) return;
   output.outfile_deferred = false;
   check_not_input(inputs, output.outfile_path);
-  if (!output.outfile_staged.open(output.outfile)) generr(Err::OUTPUT_OPEN, output.outfile_path);
+  if (!output.outfile_staged.open(output.outfile.get())) generr(Err::OUTPUT_OPEN, output.outfile_path);
 }
 
 void close_output_file(const RunInputs& inputs, OutputState& output) {
   // A file that a child of the run went on to read is not replaced.
   check_not_input(inputs, output.outfile_path);
-  if (!close_generated(output.outfile, output.outfile_staged))
+  if (!close_generated(output.outfile.get(), output.outfile_staged))
     generr(Err::WRITE_FAILED, output.outfile_path);
 }
 

@@ -2,10 +2,10 @@
 // directory, the compare report, and the files written so far for the lists.
 #pragma once
 
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "base/lazy_stream.h"
 #include "base/line_record.h"
 #include "output/staged_file.h"
 
@@ -15,11 +15,11 @@ struct OutputState {
   bool OUT = false;  // generated text goes to outfile (else standard output)
   std::string outname;
   std::string outdir;  // ends with "/" when set
-  std::ofstream outfile;
+  LazyStream outfile;
   std::string outfile_path;       // the path `outfile` was opened with
   StagedFile outfile_staged;      // where `outfile` is written until it is complete
   bool outfile_deferred = false;  // -o file checked, to be opened at its first write
-  std::ofstream cmpfile;
+  LazyStream cmpfile;
 
   // Files written in the run (for -list) and since the last per-file list;
   // `text` is the listed name, `indent` the CREATE level.

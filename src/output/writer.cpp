@@ -65,7 +65,7 @@ bool not_in_list(const Defs& defines) {
 void emit(const RunInputs& inputs, OutputState& output, const std::string& chunk) {
   if (output.OUT) open_deferred_output(inputs, output);
   if (output.OUT) {
-    output.outfile.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    output.outfile->write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
   } else {
     // Nothing more can reach a reader that has gone: the run ends here, as
     // it would by SIGPIPE, but with its error number.
@@ -78,7 +78,7 @@ void emit(const RunInputs& inputs, OutputState& output, const std::string& chunk
 void prepare_output(OutputState& output) {
   output_buffer();
   static char file_buffer[1 << 16];
-  output.outfile.rdbuf()->pubsetbuf(file_buffer, sizeof file_buffer);
+  output.outfile.use_buffer(file_buffer, sizeof file_buffer);
 }
 
 std::string get_time() {
@@ -220,7 +220,7 @@ int print_lines(RunContext& run, OutputState& output, int level, Lines& lines,
     // A disk that is full or a file that cannot be written must not pass
     // for a complete output.
     open_deferred_output(run.state.inputs, output);
-    output.outfile.flush();
+    output.outfile->flush();
     if (output.outfile.fail()) generr(Err::WRITE_FAILED, output.outfile_path);
   }
   // A file named by an OUTFILE statement is complete after its build; the
