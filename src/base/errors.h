@@ -9,6 +9,7 @@
 #include <exception>
 #include <span>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -90,6 +91,7 @@ std::string error_location(const KorvexError& e);
 namespace detail {
 inline std::string to_text(const std::string& s) { return s; }
 inline std::string to_text(const char* s) { return s; }
+inline std::string to_text(std::string_view s) { return std::string(s); }
 template <class T>
   requires std::is_integral_v<T>
 std::string to_text(T v) {

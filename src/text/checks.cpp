@@ -74,10 +74,15 @@ bool is_group_type(const std::string& w) {
 
 }  // namespace
 
-void check_def(const Line& line, const std::string& keyword, int min, int max) {
-  std::string first = get_split(line.text, 0);
-  const size_t dot = first.find('.');
-  if (dot != std::string::npos) first.resize(dot);
+void check_def(const Line& line, std::string_view keyword, int min, int max) {
+  // The first word, up to a '.'.
+  const std::string_view t = line.text.view();
+  size_t from = 0;
+  while (from < t.size() && is_space(t[from])) ++from;
+  size_t to = from;
+  while (to < t.size() && !is_space(t[to])) ++to;
+  std::string_view first = t.substr(from, to - from);
+  first = first.substr(0, first.find('.'));
   if (first != keyword) linerr(Err::DEF_KEYWORD_FIRST, line, keyword, keyword);
   const int words = count_string(line.text);
   if (words > max || words < min) {

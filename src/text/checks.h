@@ -13,7 +13,7 @@ struct cntr;
 // (as count() would) in the same walk.
 void check_lines(const Lines& lines, cntr* census = nullptr);
 void check_def_lines(const Lines& lines);
-void check_def(const Line& line, const std::string& keyword, int min, int max);
+void check_def(const Line& line, std::string_view keyword, int min, int max);
 int check_endloop(const std::string& name, int start, const Lines& lines);
 
 // Whether a LOOP statement is the DEFCMD(LOOP ...) of a CREATE, not a loop.

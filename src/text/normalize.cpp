@@ -44,20 +44,26 @@ void name_and_body(const std::string& s, const std::string& keyword, std::string
   }
 }
 
-void rewrite_conditionals(std::string& s) {
+// Returns whether it rewrote anything.
+bool rewrite_conditionals(std::string& s) {
   std::string name, body;
+  bool rewritten = false;
   if (match(s, "IF ") && !match(s, "ENDIF")) {
     name_and_body(s, "IF ", name, body);
     s = "IFDEF " + name + " ;; " + body + " ;; " + "ENDIF " + name;
+    rewritten = true;
   }
   if (match(s, "IFNOT ")) {
     name_and_body(s, "IFNOT ", name, body);
     s = "IFDEF " + name + " ;; " + "ELSE " + name + " ;; " + body + " ;; " + "ENDIF " + name;
+    rewritten = true;
   }
   if (match(s, "IFNDEF ")) {
     name_and_body(s, "IFNDEF ", name, body);
     s = "IFDEF " + name + " ;; " + "ELSE " + name + " ;; " + body;
+    rewritten = true;
   }
+  return rewritten;
 }
 
 void rewrite_enum(const Options& options, const Line& rec, std::string& s) {
@@ -292,10 +298,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       find_and_replace(s, "TRUE" + group, "TRUE" + tight, 0);
       caps = capitals_of(s);
     }
-    if (has("IF")) {
-      rewrite_conditionals(s);
-      caps = capitals_of(s);
-    }
+    if (has("IF") && rewrite_conditionals(s)) caps = capitals_of(s);
     if (has("ENUM ")) {
       rewrite_enum(run.options, rec, s);
       caps = capitals_of(s);
