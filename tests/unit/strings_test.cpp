@@ -1,6 +1,8 @@
 // The text utilities whose edge behaviour the passes rely on.
 #include "text/strings.h"
 
+#include <algorithm>
+
 #include "test_support.h"
 
 namespace korvex {
@@ -98,6 +100,22 @@ TEST(Capitals, WordAtATimeAgreesWithByteByByte) {
     EXPECT_EQ(capitals_of(s), want) << s;
     EXPECT_EQ(has_capital(s), want != 0) << s;
   }
+}
+
+TEST(Newlines, EightAtATimeFindsTheFirstAsAByteSearchDoes) {
+  // Every place of the first newline in texts around the word size, bytes
+  // of every value before it (a byte one above or below '\n' included),
+  // and none at all.
+  for (size_t n = 0; n <= 20; ++n)
+    for (size_t at = 0; at <= n; ++at) {
+      std::string t(n, '\x0b');
+      for (size_t i = 0; i < n; ++i) t[i] = static_cast<char>(i % 3 == 0 ? '\t' : 0x80 + i);
+      if (at < n) t[at] = '\n';
+      if (at + 3 < n) t[at + 3] = '\n';
+      const char* end = t.data() + n;
+      const char* want = std::find(t.data(), end, '\n');
+      EXPECT_EQ(find_newline(t.data(), end), want) << n << " " << at;
+    }
 }
 
 TEST(Splitting, MissingSeparatorLeavesAfterEmpty) {
