@@ -112,9 +112,9 @@ TEST(Newlines, EightAtATimeFindsTheFirstAsAByteSearchDoes) {
       for (size_t i = 0; i < n; ++i) t[i] = static_cast<char>(i % 3 == 0 ? '\t' : 0x80 + i);
       if (at < n) t[at] = '\n';
       if (at + 3 < n) t[at + 3] = '\n';
-      const char* end = t.data() + n;
-      const char* want = std::find(t.data(), end, '\n');
-      EXPECT_EQ(find_newline(t.data(), end), want) << n << " " << at;
+      const char* begin = t.data();
+      const char* end = begin + n;
+      EXPECT_EQ(find_newline(begin, end), std::find(begin, end, '\n')) << n << " " << at;
     }
 }
 
