@@ -94,6 +94,7 @@ class Loader {
   // Takes the bytes [from, to) just read; false when reading is to stop.
   bool take(std::size_t from, std::size_t to) {
     const char* const d = file_->data.get();
+    if (take_whole(d, from, to)) return true;
     std::size_t pos = from;
     while (true) {
       const char* const found = find_newline(d + pos, d + to);
@@ -112,6 +113,23 @@ class Loader {
       }
     }
     if (to > room_) return cut(InputFile::Cut::kRunInputFull);
+    file_->size = to;
+    return true;
+  }
+
+  // Takes the piece at once when no limit can fall inside it: its newlines
+  // are counted eight bytes at a time, and only the line that runs into it
+  // from the piece before is measured.
+  bool take_whole(const char* d, std::size_t from, std::size_t to) {
+    if (to > room_ || to - from > line_limit_) return false;
+    const std::size_t count = count_newlines(d + from, d + to);
+    if (count == 0 || file_->newlines + count >= max_newlines_) return false;
+    const char* const first = find_newline(d + from, d + to);
+    if (static_cast<std::size_t>(first - d) - line_start_ > line_limit_) return false;
+    const char* last = d + to;
+    while (*--last != '\n') {}
+    file_->newlines += count;
+    line_start_ = static_cast<std::size_t>(last - d) + 1;
     file_->size = to;
     return true;
   }

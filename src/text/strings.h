@@ -97,6 +97,23 @@ inline const char* find_newline(const char* p, const char* end) {
   return p;
 }
 
+// The number of '\n' in [p, end), eight bytes at a time.
+inline size_t count_newlines(const char* p, const char* end) {
+  size_t n = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kLow7 = kOnes * 0x7f;
+    for (; end - p >= 8; p += 8) {
+      const uint64_t x = word_at(p) ^ (kOnes * '\n');
+      // The high bit of each lane that was '\n', exactly.
+      const uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);
+      n += static_cast<size_t>(std::popcount(zero));
+    }
+  }
+  for (; p != end; ++p) n += *p == '\n' ? 1 : 0;
+  return n;
+}
+
 inline bool has_capital(std::string_view s) {
   const char* p = s.data();
   const size_t n = s.size();

@@ -102,7 +102,7 @@ TEST(Capitals, WordAtATimeAgreesWithByteByByte) {
   }
 }
 
-TEST(Newlines, EightAtATimeFindsTheFirstAsAByteSearchDoes) {
+TEST(Newlines, EightAtATimeFindAndCountAsAByteSearchDoes) {
   // Every place of the first newline in texts around the word size, bytes
   // of every value before it (a byte one above or below '\n' included),
   // and none at all.
@@ -115,6 +115,8 @@ TEST(Newlines, EightAtATimeFindsTheFirstAsAByteSearchDoes) {
       const char* begin = t.data();
       const char* end = begin + n;
       EXPECT_EQ(find_newline(begin, end), std::find(begin, end, '\n')) << n << " " << at;
+      EXPECT_EQ(count_newlines(begin, end), static_cast<size_t>(std::count(begin, end, '\n')))
+          << n << " " << at;
     }
 }
 
