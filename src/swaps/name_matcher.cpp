@@ -17,17 +17,25 @@ constexpr size_t kMaxTable = size_t{1} << 23;
 void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
   m = NameMatcher();
   m.seen.assign(names.size(), 0);
-  // One capital of each name: a text holding none of them holds no name.
+  // The capitals of each name: a text holds a name only when it holds all
+  // of that name's. A few tables of letters are tested one by one; for
+  // more, a text must hold the lowest capital of some name.
   m.capitals_needed = 0;
+  m.name_capitals.clear();
   for (const std::string& name : names) {
     if (name.empty()) continue;
     const uint32_t caps = capitals_of(name);
     if (caps == 0) {
       m.capitals_needed = ~0u;
+      m.name_capitals.clear();
       break;
     }
     m.capitals_needed |= caps & (~caps + 1);
+    if (m.name_capitals.size() <= NameMatcher::kFewCapitals &&
+        std::find(m.name_capitals.begin(), m.name_capitals.end(), caps) == m.name_capitals.end())
+      m.name_capitals.push_back(caps);
   }
+  if (m.name_capitals.size() > NameMatcher::kFewCapitals) m.name_capitals.clear();
   size_t total = 1;
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i].empty()) continue;
@@ -123,7 +131,14 @@ const char* next_start(const NameMatcher& m, const char* p, const char* end) {
 }  // namespace
 
 bool may_hold_name(const NameMatcher& m, const LineText& text) {
-  if (m.capitals_needed != ~0u && (text.capitals() & m.capitals_needed) == 0) return false;
+  if (m.capitals_needed != ~0u) {
+    const uint32_t caps = text.capitals();
+    if ((caps & m.capitals_needed) == 0) return false;
+    if (!m.name_capitals.empty() &&
+        std::none_of(m.name_capitals.begin(), m.name_capitals.end(),
+                     [caps](uint32_t need) { return (need & ~caps) == 0; }))
+      return false;
+  }
   return may_hold_name(m, text.view());
 }
 

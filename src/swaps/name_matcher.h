@@ -36,6 +36,11 @@ struct NameMatcher {
   // The lowest capital of every name, or all bits when a name holds none: a
   // text without any of these holds no name.
   uint32_t capitals_needed = ~0u;
+  // The capitals of each name, when a name holds some and there are at most
+  // kFewCapitals different sets: a text holds a name only when it holds all
+  // of one of them.
+  static constexpr size_t kFewCapitals = 16;
+  std::vector<uint32_t> name_capitals;
 };
 
 // Builds the matcher for `names` (entry i has names[i]; empty names never match).

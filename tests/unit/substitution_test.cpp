@@ -145,16 +145,21 @@ TEST(NameMatcher, ALineWithoutTheCapitalsOfEveryNameIsNotRead) {
   set_name_matcher(m, {"BUILD_NUM", "", "VERSION"});
   EXPECT_FALSE(may_hold_name(m, LineText("assign v = b_u;")));  // first bytes, no capitals
   EXPECT_TRUE(may_hold_name(m, LineText("x = VERSION;")));
-  EXPECT_TRUE(may_hold_name(m, LineText("x = B;")));  // only the first byte is known
+  EXPECT_FALSE(may_hold_name(m, LineText("x = B;")));  // not all of a name's capitals
+  EXPECT_TRUE(may_hold_name(m, LineText("BUILD NUM")));  // all of them: the search decides
   // A name without capitals turns the test off.
   set_name_matcher(m, {"XY", "abc"});
   EXPECT_TRUE(may_hold_name(m, LineText("abc")));
-  // Whatever the names, a line that holds one is read.
-  const std::vector<std::string> names = {"Ab", "bC", "x_Y", "QQ", "zZz"};
-  set_name_matcher(m, names);
-  for (const std::string& name : names)
-    for (const std::string& around : {std::string(), std::string("q "), std::string("AB ")})
-      EXPECT_TRUE(may_hold_name(m, LineText(around + name + around))) << name;
+  // Whatever the names, few or many sets of capitals, a line that holds
+  // one is read.
+  std::vector<std::string> names = {"Ab", "bC", "x_Y", "QQ", "zZz"};
+  for (int round = 0; round < 2; ++round) {
+    set_name_matcher(m, names);
+    for (const std::string& name : names)
+      for (const std::string& around : {std::string(), std::string("q "), std::string("AB ")})
+        EXPECT_TRUE(may_hold_name(m, LineText(around + name + around))) << name;
+    for (char c = 'A'; c <= 'Z'; ++c) names.push_back(std::string("n") + c + "Q");
+  }
 }
 
 TEST_F(SubstitutionTest, TraceLines) {
