@@ -131,20 +131,6 @@ TextBlocks& blocks() {
 
 }  // namespace
 
-void LineText::init(std::string_view s, uint32_t letters) {
-  size_ = 0;
-  bits_ = 0;
-  if (s.size() > kInline) {
-    const size_t cap = block_size(s.size() + 1);
-    heap_.data = blocks().allocate(cap);
-    heap_.capacity = cap;
-    bits_ = kHeapBit;
-  }
-  if (!s.empty()) std::memcpy(storage(), s.data(), s.size());
-  set_size(s.size());
-  bits_ |= letters;
-}
-
 void LineText::release() {
   if (on_heap()) blocks().deallocate(heap_.data, heap_.capacity);
   bits_ = 0;
@@ -157,37 +143,32 @@ void LineText::steal(LineText& o) noexcept {
   o.set_size(0);
 }
 
-void LineText::reserve_for(size_t n, size_t keep) {
-  if (n <= capacity()) return;
-  // Growing by at least half again keeps a text that is appended to piece by
-  // piece linear in its final length.
-  const size_t cap = block_size(std::max(n, capacity() + capacity() / 2) + 1);
+void LineText::move_to_block(size_t n, std::string_view head, std::string_view tail) {
+  const size_t cap = block_size(n + 1);
   char* fresh = blocks().allocate(cap);
-  if (keep > 0) std::memcpy(fresh, data(), keep);
+  if (!head.empty()) std::memcpy(fresh, head.data(), head.size());
+  if (!tail.empty()) std::memcpy(fresh + head.size(), tail.data(), tail.size());
   const uint32_t letters = this->letters();
-  const size_t size = size_;
   release();
   heap_.data = fresh;
   heap_.capacity = cap;
   bits_ = kHeapBit | letters;
-  set_size(size);
+  set_size(head.size() + tail.size());
+}
+
+void LineText::reserve(size_t n) {
+  if (n > capacity()) move_to_block(grown(n), view(), {});
 }
 
 LineText& LineText::assign(std::string_view s, uint32_t letters) {
   // `s` may be a part of this text.
-  if (s.size() <= capacity()) {
-    if (!s.empty()) std::memmove(storage(), s.data(), s.size());
+  if (s.size() > capacity()) {
+    move_to_block(s.size(), s, {});
   } else {
-    const size_t cap = block_size(s.size() + 1);
-    char* fresh = blocks().allocate(cap);
-    std::memcpy(fresh, s.data(), s.size());
-    release();
-    heap_.data = fresh;
-    heap_.capacity = cap;
-    bits_ = kHeapBit;
+    if (!s.empty()) std::memmove(storage(), s.data(), s.size());
+    set_size(s.size());
   }
   bits_ = (bits_ & kHeapBit) | letters;
-  set_size(s.size());
   return *this;
 }
 
@@ -195,14 +176,12 @@ LineText& LineText::append(std::string_view s) {
   if (s.empty()) return *this;
   const size_t n = size_ + s.size();
   if (n > capacity()) {
-    // `s` may be a part of this text: keep it apart while the storage moves.
-    const std::string copy(s);
-    reserve_for(n, size_);
-    std::memcpy(storage() + size_, copy.data(), copy.size());
+    move_to_block(grown(n), view(), s);
   } else {
+    // `s` may be a part of this text, which is not moved.
     std::memmove(storage() + size_, s.data(), s.size());
+    set_size(n);
   }
-  set_size(n);
   bits_ &= ~kLetterBits;
   return *this;
 }
@@ -215,7 +194,7 @@ void LineText::remove_prefix(size_t n) {
 
 LineText& LineText::insert(size_t pos, size_t n, char c) {
   if (n == 0) return *this;
-  reserve_for(size_ + n, size_);
+  reserve(size_ + n);
   char* p = storage();
   std::memmove(p + pos + n, p + pos, size_ - pos);
   std::memset(p + pos, c, n);

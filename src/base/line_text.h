@@ -12,6 +12,7 @@
 // on it).
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -71,7 +72,6 @@ class LineText {
 
   const char* data() const { return on_heap() ? heap_.data : small_; }
   size_t size() const { return size_; }
-  size_t length() const { return size_; }
   bool empty() const { return size_ == 0; }
   std::string_view view() const { return {data(), size_}; }
   operator std::string_view() const { return view(); }  // NOLINT: reads as the text
@@ -85,23 +85,19 @@ class LineText {
   }
 
   size_t find(std::string_view p, size_t pos = 0) const { return view().find(p, pos); }
-  size_t find(const char* p, size_t pos = 0) const { return view().find(p, pos); }
-  size_t find(const std::string& p, size_t pos = 0) const { return view().find(p, pos); }
   size_t find(char c, size_t pos = 0) const { return view().find(c, pos); }
   std::string substr(size_t pos, size_t n = npos) const { return std::string(view().substr(pos, n)); }
 
   LineText& assign(std::string_view s) { return assign(s, 0); }
-  LineText& assign(const char* p, size_t n) { return assign(std::string_view(p, n)); }
   LineText& append(std::string_view s);
   LineText& operator+=(std::string_view s) { return append(s); }
   LineText& operator+=(const std::string& s) { return append(s); }
   LineText& operator+=(const char* s) { return append(std::string_view(s)); }
-  LineText& operator+=(char c) { return append(std::string_view(&c, 1)); }
   // Puts `n` copies of `c` before position `pos`.
   LineText& insert(size_t pos, size_t n, char c);
   void clear() { assign(std::string_view(), kKnownBit); }
   // Makes room for `n` bytes, for a text about to be built piece by piece.
-  void reserve(size_t n) { reserve_for(n, size_); }
+  void reserve(size_t n);
   // Drops the first `n` bytes, which hold no capital letter.
   void remove_prefix(size_t n);
 
@@ -129,7 +125,6 @@ class LineText {
     s += b;
     return s;
   }
-  friend std::string operator+(const LineText& a, const char* b) { return a + std::string(b); }
 
  private:
   static constexpr uint32_t kHeapBit = 1u << 31;
@@ -153,12 +148,20 @@ class LineText {
   }
   char* storage() { return on_heap() ? heap_.data : small_; }
 
-  void init(std::string_view s) { init(s, 0); }
+  void init(std::string_view s, uint32_t letters = 0) {
+    small_[0] = '\0';
+    assign(s, letters);
+  }
   // `letters` are the capitals of `s` with kKnownBit, or 0 when not known.
-  void init(std::string_view s, uint32_t letters);
   LineText& assign(std::string_view s, uint32_t letters);
-  // Room for `n` bytes, keeping the first `keep` bytes of the text.
-  void reserve_for(size_t n, size_t keep);
+  // Moves the text to a new block of room for `n` bytes, holding `head`
+  // then `tail`: either may be a part of the text. The capitals stay as
+  // they were.
+  void move_to_block(size_t n, std::string_view head, std::string_view tail);
+  // The room to give a text growing to `n` bytes: at least half again its
+  // present room, which keeps a text appended to piece by piece linear in
+  // its final length.
+  size_t grown(size_t n) const { return std::max(n, capacity() + capacity() / 2); }
   void steal(LineText& o) noexcept;
   void release();
 

@@ -76,12 +76,7 @@ bool is_group_type(const std::string& w) {
 
 void check_def(const Line& line, std::string_view keyword, int min, int max) {
   // The first word, up to a '.'.
-  const std::string_view t = line.text.view();
-  size_t from = 0;
-  while (from < t.size() && is_space(t[from])) ++from;
-  size_t to = from;
-  while (to < t.size() && !is_space(t[to])) ++to;
-  std::string_view first = t.substr(from, to - from);
+  std::string_view first = split_view(line.text, 0);
   first = first.substr(0, first.find('.'));
   if (first != keyword) linerr(Err::DEF_KEYWORD_FIRST, line, keyword, keyword);
   const int words = count_string(line.text);

@@ -210,10 +210,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       // The short way of a plain line: nothing below applies but the
       // indentation and the emptying of a line of one blank.
       LineText& t = input.text;
-      size_t blanks = 0;
-      while (blanks < t.size() && t[blanks] == ' ') ++blanks;
-      // A line of blanks only keeps them.
-      if (blanks == t.size()) blanks = 0;
+      const size_t blanks = indent_of(t);
       if (blanks > 0) t.remove_prefix(blanks);
       if (t == " ") t.clear();
       sink.keep(k, static_cast<int>(blanks));

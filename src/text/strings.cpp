@@ -97,8 +97,8 @@ int breakstring(std::string_view s, std::vector<std::string>& words) {
   return static_cast<int>(words.size());
 }
 
-std::string get_split(std::string_view s, int n) {
-  if (n < 0) return "";
+std::string_view split_view(std::string_view s, int n) {
+  if (n < 0) return {};
   size_t i = 0;
   const size_t len = s.size();
   int k = 0;
@@ -107,11 +107,13 @@ std::string get_split(std::string_view s, int n) {
     if (i == len) break;
     const size_t start = i;
     while (i < len && !is_space(s[i])) ++i;
-    if (k == n) return std::string(s.substr(start, i - start));
+    if (k == n) return s.substr(start, i - start);
     ++k;
   }
-  return "";
+  return {};
 }
+
+std::string get_split(std::string_view s, int n) { return std::string(split_view(s, n)); }
 
 std::string get_first_word(std::string s) {
   size_t i = 0;
@@ -268,10 +270,14 @@ void replace_tabs(std::string& s) {
   s.swap(out);
 }
 
-int remove_leading_spaces(std::string& s) {
+size_t indent_of(std::string_view s) {
   size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
-  if (i == s.size()) return 0;  // empty or blanks only: unchanged
+  return i == s.size() ? 0 : i;  // empty or blanks only: no indentation
+}
+
+int remove_leading_spaces(std::string& s) {
+  const size_t i = indent_of(s);
   s.erase(0, i);
   return static_cast<int>(i);
 }

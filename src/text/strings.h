@@ -56,6 +56,8 @@ void first_three_words(std::string_view s, std::string& w1, std::string& w2, std
 std::vector<std::string> words_of(std::string_view s);
 int breakstring(std::string_view s, std::vector<std::string>& words);
 std::string get_split(std::string_view s, int n);
+// The same word as a part of `s`.
+std::string_view split_view(std::string_view s, int n);
 std::string get_first_word(std::string s);
 std::string extract_string(std::string_view s, std::string_view a, std::string_view b);
 
@@ -66,6 +68,8 @@ void find_and_replace(LineText& s, const std::string& from, const std::string& t
 std::string remove_spaces(std::string& s, const std::string& kw);
 void shrink_spaces(std::string& s);
 void replace_tabs(std::string& s);
+// The leading blanks of `s`, none when it is blanks only.
+size_t indent_of(std::string_view s);
 int remove_leading_spaces(std::string& s);
 void remove_last_spaces(std::string& s);
 bool remove_last_str(std::string& s, const std::string& chars);
