@@ -131,13 +131,13 @@ const char* next_start(const NameMatcher& m, const char* p, const char* end) {
 }  // namespace
 
 bool may_hold_name(const NameMatcher& m, const LineText& text) {
-  if (m.capitals_needed != ~0u) {
+  if (!m.name_capitals.empty()) {
     const uint32_t caps = text.capitals();
-    if ((caps & m.capitals_needed) == 0) return false;
-    if (!m.name_capitals.empty() &&
-        std::none_of(m.name_capitals.begin(), m.name_capitals.end(),
+    if (std::none_of(m.name_capitals.begin(), m.name_capitals.end(),
                      [caps](uint32_t need) { return (need & ~caps) == 0; }))
       return false;
+  } else if (m.capitals_needed != ~0u && (text.capitals() & m.capitals_needed) == 0) {
+    return false;
   }
   return may_hold_name(m, text.view());
 }
