@@ -1,6 +1,8 @@
 // The one copy of each path that lines name.
 #include "base/line_record.h"
 
+#include <deque>
+
 namespace korvex {
 namespace {
 
@@ -35,5 +37,54 @@ uint32_t FileName::intern(const std::string& path) {
 }
 
 void FileName::forget_paths() { all_copies().reset(); }
+
+namespace {
+
+// The texts of remarks, each with the number of remarks naming it; a text
+// no remark names any more leaves its slot to the next. A deque keeps each
+// text where it is while slots are added. Never destroyed, like the paths.
+struct RemarkCopies {
+  struct Copy {
+    std::string text;
+    uint32_t holders = 0;
+  };
+  std::deque<Copy> copies{Copy{}};
+  std::vector<uint32_t> free_slots;
+};
+
+RemarkCopies& remark_copies() {
+  static RemarkCopies* const kCopies = std::make_unique<RemarkCopies>().release();
+  return *kCopies;
+}
+
+}  // namespace
+
+uint32_t Remark::keep(std::string_view text) {
+  RemarkCopies& r = remark_copies();
+  uint32_t id;
+  if (!r.free_slots.empty()) {
+    id = r.free_slots.back();
+    r.free_slots.pop_back();
+  } else {
+    id = static_cast<uint32_t>(r.copies.size());
+    r.copies.emplace_back();
+  }
+  r.copies[id].text.assign(text);
+  r.copies[id].holders = 1;
+  return id;
+}
+
+void Remark::hold(uint32_t id) { ++remark_copies().copies[id].holders; }
+
+void Remark::release(uint32_t id) {
+  RemarkCopies& r = remark_copies();
+  RemarkCopies::Copy& c = r.copies[id];
+  if (--c.holders > 0) return;
+  c.text.clear();
+  c.text.shrink_to_fit();
+  r.free_slots.push_back(id);
+}
+
+const std::string& Remark::text_of(uint32_t id) { return remark_copies().copies[id].text; }
 
 }  // namespace korvex

@@ -61,47 +61,69 @@ class FileName {
 };
 
 // The line remark reading cut off a line. It travels with every copy of the
-// line and nothing is made from it; few lines have one, so a line without
-// holds a null handle of eight bytes instead of an empty string.
+// line and nothing is made from it; few lines have one, so a line holds the
+// number of a shared copy (0 for none), and copying a line copies the number.
 class Remark {
  public:
   Remark() = default;
-  Remark(std::string_view text)  // NOLINT: a text converts
-      : text_(text.empty() ? nullptr : std::make_unique<std::string>(text)) {}
+  Remark(std::string_view text) : id_(text.empty() ? 0 : keep(text)) {}  // NOLINT: a text converts
   Remark(const char* text) : Remark(std::string_view(text)) {}  // NOLINT: a text converts
   Remark(const std::string& text) : Remark(std::string_view(text)) {}  // NOLINT: a text converts
-  Remark(const Remark& o) : text_(o.text_ ? std::make_unique<std::string>(*o.text_) : nullptr) {}
-  Remark(Remark&&) noexcept = default;
+  Remark(const Remark& o) : id_(o.id_) {
+    if (id_ != 0) hold(id_);
+  }
+  Remark(Remark&& o) noexcept : id_(o.id_) { o.id_ = 0; }
   Remark& operator=(const Remark& o) {
-    if (this != &o) text_ = o.text_ ? std::make_unique<std::string>(*o.text_) : nullptr;
+    if (o.id_ != 0) hold(o.id_);
+    drop();
+    id_ = o.id_;
     return *this;
   }
-  Remark& operator=(Remark&&) noexcept = default;
+  Remark& operator=(Remark&& o) noexcept {
+    if (this != &o) {
+      drop();
+      id_ = o.id_;
+      o.id_ = 0;
+    }
+    return *this;
+  }
+  ~Remark() { drop(); }
 
-  const std::string& str() const { return text_ ? *text_ : none(); }
+  const std::string& str() const { return text_of(id_); }
   operator const std::string&() const { return str(); }  // NOLINT: reads as the text
   friend bool operator==(const Remark& r, std::string_view s) { return r.str() == s; }
 
  private:
-  static const std::string& none() {
-    static const std::string kNone;
-    return kNone;
+  void drop() {
+    if (id_ != 0) release(id_);
   }
+  // The shared copies, each with the number of remarks naming it; copy 0 is
+  // the empty text.
+  static uint32_t keep(std::string_view text);
+  static void hold(uint32_t id);
+  static void release(uint32_t id);
+  static const std::string& text_of(uint32_t id);
 
-  std::unique_ptr<std::string> text_;
+  uint32_t id_ = 0;
 };
+
+// The longest indentation a record holds; normalisation leaves the blanks
+// beyond it in the text, which is written the same.
+inline constexpr uint32_t kMaxIndent = (1u << 30) - 1;
 
 struct Line {
-  LineText text;        // the statement
-  Remark remark;        // the line remark cut off by reading ("##" onwards)
-  FileName file;        // the path the line was read from
-  int num = 0;          // 1-based physical line number in `file`
-  int indent = 0;       // leading blanks removed by normalisation
-  uint8_t pending = 0;  // created or changed since the last substitution run
+  LineText text;             // the statement
+  Remark remark;             // the line remark cut off by reading ("##" onwards)
+  FileName file;             // the path the line was read from
+  int num = 0;               // 1-based physical line number in `file`
+  uint32_t indent : 30 = 0;  // leading blanks removed by normalisation
+  bool pending : 1 = false;  // created or changed since the last substitution run
   // The kept text of an unparsed region, put back for output: no statement
   // of Korvex, whatever it holds.
-  bool unparsed = false;
+  bool unparsed : 1 = false;
 };
+// Every pass walks the records: two to a cache line.
+static_assert(sizeof(Line) == 32);
 
 using Lines = std::vector<Line>;
 

@@ -131,73 +131,94 @@ TextBlocks& blocks() {
 
 }  // namespace
 
-void LineText::release() {
-  if (on_heap()) blocks().deallocate(heap_.data, heap_.capacity);
-  bits_ = 0;
-  set_size(0);
-}
+void LineText::free_block() { blocks().deallocate(data_ - kHeader, kHeader + capacity() + 1); }
 
-void LineText::steal(LineText& o) noexcept {
-  std::memcpy(static_cast<void*>(this), static_cast<const void*>(&o), sizeof(LineText));
-  o.bits_ = 0;
-  o.set_size(0);
+void LineText::copy_from(const LineText& o) {
+  if (o.owned()) {
+    assign(o.view(), o.letters());
+    return;
+  }
+  // Bytes it does not own stay where they are: the copy refers to them too.
+  data_ = o.data_;
+  size_ = o.size_;
+  bits_ = o.bits_;
 }
 
 void LineText::move_to_block(size_t n, std::string_view head, std::string_view tail) {
-  const size_t cap = block_size(n + 1);
-  char* fresh = blocks().allocate(cap);
+  const size_t block_bytes = block_size(kHeader + n + 1);
+  const size_t room = block_bytes - kHeader;
+  char* block = blocks().allocate(block_bytes);
+  std::memcpy(block, &room, sizeof room);
+  char* fresh = block + kHeader;
   if (!head.empty()) std::memcpy(fresh, head.data(), head.size());
   if (!tail.empty()) std::memcpy(fresh + head.size(), tail.data(), tail.size());
   const uint32_t letters = this->letters();
   release();
-  heap_.data = fresh;
-  heap_.capacity = cap;
-  bits_ = kHeapBit | letters;
+  data_ = fresh;
+  bits_ = kOwnedBit | letters;
   set_size(head.size() + tail.size());
 }
 
 void LineText::reserve(size_t n) {
-  if (n > capacity()) move_to_block(grown(n), view(), {});
+  if (!owned() || n > capacity()) move_to_block(std::max<size_t>(grown(n), size_), view(), {});
 }
 
 LineText& LineText::assign(std::string_view s, uint32_t letters) {
   // `s` may be a part of this text.
-  if (s.size() > capacity()) {
-    move_to_block(s.size(), s, {});
-  } else {
-    if (!s.empty()) std::memmove(storage(), s.data(), s.size());
+  if (owned() && s.size() <= capacity()) {
+    if (!s.empty()) std::memmove(data_, s.data(), s.size());
     set_size(s.size());
+  } else if (s.empty()) {
+    release();
+  } else {
+    move_to_block(s.size(), s, {});
   }
-  bits_ = (bits_ & kHeapBit) | letters;
+  bits_ = (bits_ & kOwnedBit) | letters;
   return *this;
 }
 
 LineText& LineText::append(std::string_view s) {
   if (s.empty()) return *this;
   const size_t n = size_ + s.size();
-  if (n > capacity()) {
-    move_to_block(grown(n), view(), s);
-  } else {
+  if (owned() && n <= capacity()) {
     // `s` may be a part of this text, which is not moved.
-    std::memmove(storage() + size_, s.data(), s.size());
+    std::memmove(data_ + size_, s.data(), s.size());
     set_size(n);
+  } else {
+    move_to_block(grown(n), view(), s);
   }
   bits_ &= ~kLetterBits;
   return *this;
 }
 
 void LineText::remove_prefix(size_t n) {
-  char* p = storage();
-  std::memmove(p, p + n, size_ - n);
+  if (!owned()) {
+    // Bytes it does not own are only looked at from further on; the blanks
+    // among them just before the text are noted.
+    size_t blanks = 0;
+    while (blanks < n && blanks < kMaxBlanks && data_[n - 1 - blanks] == ' ') ++blanks;
+    if (blanks == n) blanks += blanks_before();
+    data_ += n;
+    size_ -= static_cast<uint32_t>(n);
+    bits_ = (bits_ & ~kBlanksBits) | blanks_bits(blanks);
+    return;
+  }
+  std::memmove(data_, data_ + n, size_ - n);
   set_size(size_ - n);
 }
 
 LineText& LineText::insert(size_t pos, size_t n, char c) {
   if (n == 0) return *this;
+  if (pos == 0 && c == ' ' && !owned() && n <= blanks_before()) {
+    // The blanks are the bytes just before the text.
+    data_ -= n;
+    size_ += static_cast<uint32_t>(n);
+    bits_ = (bits_ & ~kBlanksBits) | blanks_bits(blanks_before() - n);
+    return *this;
+  }
   reserve(size_ + n);
-  char* p = storage();
-  std::memmove(p + pos + n, p + pos, size_ - pos);
-  std::memset(p + pos, c, n);
+  std::memmove(data_ + pos + n, data_ + pos, size_ - pos);
+  std::memset(data_ + pos, c, n);
   set_size(size_ + n);
   if (c >= 'A' && c <= 'Z') bits_ &= ~kLetterBits;
   return *this;

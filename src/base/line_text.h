@@ -1,9 +1,11 @@
 // The text of a line, and the capital letters it holds.
 //
-// Most statements are short, so a text of up to kInline bytes is held in the
-// record itself and only a longer one takes a block of the heap: reading a
-// file of short lines allocates nothing per line, and a pass over the lines
-// reads one record per line, not a record and a text somewhere else.
+// A file is read once and its bytes are kept to the end of the run, so a
+// line just read refers to its bytes there instead of holding a copy: the
+// record is 16 bytes of text reference, and reading a file allocates
+// nothing per line. Only a text a pass changes gets a block of its own, cut
+// from large chunks. A copy of a line that refers to the file's bytes
+// refers to them too.
 //
 // Every directive keyword holds a capital letter and most lines hold none,
 // so the text keeps the set of capitals it holds, worked out when first
@@ -42,21 +44,48 @@ uint32_t capitals_of(std::string_view s);
 
 class LineText {
  public:
-  // The longest text held in the record; every text is followed by a 0
-  // byte, for the searches that stop at one.
-  static constexpr size_t kInline = 23;
   static constexpr size_t npos = std::string::npos;
 
-  LineText() { small_[0] = '\0'; }
-  explicit LineText(std::string_view s) { init(s); }
-  explicit LineText(const std::string& s) { init(s); }
-  explicit LineText(const char* s) { init(std::string_view(s)); }
-  LineText(const LineText& o) { init(o.view(), o.letters()); }
+  LineText() = default;
+  explicit LineText(std::string_view s) { assign(s, 0); }
+  explicit LineText(const std::string& s) { assign(s, 0); }
+  explicit LineText(const char* s) { assign(std::string_view(s), 0); }
+  LineText(const LineText& o) { copy_from(o); }
   LineText(LineText&& o) noexcept { steal(o); }
   ~LineText() { release(); }
 
+  // A text that refers to `bytes` without copying them: they must stay
+  // unchanged for as long as the text or a copy of it refers to them (the
+  // kept bytes of an input file do, to the end of the run).
+  // `blanks` of the bytes just before them are blanks that outlive them as
+  // well: putting back an indentation that long copies nothing.
+  static LineText borrowed(std::string_view bytes, size_t blanks = 0) {
+    LineText t;
+    if (!bytes.empty()) {
+      t.data_ = const_cast<char*>(bytes.data());
+      t.size_ = static_cast<uint32_t>(bytes.size());
+      t.bits_ = blanks_bits(blanks);
+    }
+    return t;
+  }
+
+  // A text that refers to bytes that live to the process exit (a literal),
+  // its capitals worked out: copies of it allocate nothing.
+  static LineText literal(std::string_view bytes) {
+    LineText t = borrowed(bytes);
+    t.capitals();
+    return t;
+  }
+
   LineText& operator=(const LineText& o) {
-    if (this != &o) assign(o.view(), o.letters());
+    if (this != &o) {
+      if (o.owned()) {
+        assign(o.view(), o.letters());
+      } else {
+        release();
+        copy_from(o);
+      }
+    }
     return *this;
   }
   LineText& operator=(LineText&& o) noexcept {
@@ -70,13 +99,19 @@ class LineText {
   LineText& operator=(const std::string& s) { return assign(s); }
   LineText& operator=(const char* s) { return assign(std::string_view(s)); }
 
-  const char* data() const { return on_heap() ? heap_.data : small_; }
+  // The bytes; a text that refers to a file's bytes is not followed by a 0
+  // byte.
+  const char* data() const { return data_; }
   size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
-  std::string_view view() const { return {data(), size_}; }
+  std::string_view view() const { return {data_, size_}; }
   operator std::string_view() const { return view(); }  // NOLINT: reads as the text
   std::string str() const { return std::string(view()); }
-  char operator[](size_t i) const { return data()[i]; }
+  char operator[](size_t i) const { return data_[i]; }
+
+  // Whether the text refers to bytes it does not own (a file's kept bytes, a
+  // literal).
+  bool borrows() const { return !owned() && size_ > 0; }
 
   // The capital letters the text holds, one bit each ('A' is bit 0).
   uint32_t capitals() const {
@@ -95,7 +130,10 @@ class LineText {
   LineText& operator+=(const char* s) { return append(std::string_view(s)); }
   // Puts `n` copies of `c` before position `pos`.
   LineText& insert(size_t pos, size_t n, char c);
-  void clear() { assign(std::string_view(), kKnownBit); }
+  void clear() {
+    release();
+    bits_ = kKnownBit;
+  }
   // Makes room for `n` bytes, for a text about to be built piece by piece.
   void reserve(size_t n);
   // Drops the first `n` bytes, which hold no capital letter.
@@ -127,31 +165,39 @@ class LineText {
   }
 
  private:
-  static constexpr uint32_t kHeapBit = 1u << 31;
+  static constexpr uint32_t kOwnedBit = 1u << 31;  // data_ is a block of this text's own
   static constexpr uint32_t kKnownBit = 1u << 30;  // the capitals are worked out
   static constexpr uint32_t kCapsMask = (1u << 26) - 1;
   static constexpr uint32_t kLetterBits = kCapsMask | kKnownBit;
+  // Of a text that refers to bytes it does not own: how many of the bytes
+  // before them are blanks, up to kMaxBlanks.
+  static constexpr int kBlanksShift = 26;
+  static constexpr uint32_t kBlanksBits = 15u << kBlanksShift;
+  static constexpr size_t kMaxBlanks = 15;
+  static uint32_t blanks_bits(size_t n) {
+    return static_cast<uint32_t>(std::min(n, kMaxBlanks)) << kBlanksShift;
+  }
+  size_t blanks_before() const { return (bits_ & kBlanksBits) >> kBlanksShift; }
+  // An owned block starts with its room, the closing 0 byte counted, then
+  // the bytes of the text and a 0 byte.
+  static constexpr size_t kHeader = sizeof(size_t);
 
-  struct Heap {
-    char* data;
-    size_t capacity;
-  };
-
-  bool on_heap() const { return (bits_ & kHeapBit) != 0; }
+  bool owned() const { return (bits_ & kOwnedBit) != 0; }
   // The capitals as far as they are known, for a copy.
   uint32_t letters() const { return bits_ & kLetterBits; }
-  // The bytes the storage holds, the closing 0 not counted.
-  size_t capacity() const { return on_heap() ? heap_.capacity - 1 : kInline; }
+  // The bytes an owned block holds, the closing 0 not counted; 0 for a text
+  // that refers to bytes it does not own.
+  size_t capacity() const {
+    if (!owned()) return 0;
+    size_t room;
+    std::memcpy(&room, data_ - kHeader, sizeof room);
+    return room - 1;
+  }
   void set_size(size_t n) {
     size_ = static_cast<uint32_t>(n);
-    storage()[n] = '\0';
+    data_[n] = '\0';
   }
-  char* storage() { return on_heap() ? heap_.data : small_; }
 
-  void init(std::string_view s, uint32_t letters = 0) {
-    small_[0] = '\0';
-    assign(s, letters);
-  }
   // `letters` are the capitals of `s` with kKnownBit, or 0 when not known.
   LineText& assign(std::string_view s, uint32_t letters);
   // Moves the text to a new block of room for `n` bytes, holding `head`
@@ -162,16 +208,29 @@ class LineText {
   // present room, which keeps a text appended to piece by piece linear in
   // its final length.
   size_t grown(size_t n) const { return std::max(n, capacity() + capacity() / 2); }
-  void steal(LineText& o) noexcept;
-  void release();
+  void copy_from(const LineText& o);
+  void steal(LineText& o) noexcept {
+    data_ = o.data_;
+    size_ = o.size_;
+    bits_ = o.bits_;
+    o.data_ = empty_text();
+    o.size_ = 0;
+    o.bits_ = 0;
+  }
+  void release() {
+    if (owned()) free_block();
+    data_ = empty_text();
+    size_ = 0;
+    bits_ = 0;
+  }
+  void free_block();
+  static char* empty_text() { return const_cast<char*>(kEmpty); }
+  static constexpr const char* kEmpty = "";
 
-  union {
-    char small_[kInline + 1];
-    Heap heap_;
-  };
+  char* data_ = empty_text();
   uint32_t size_ = 0;
-  // The capitals, whether they are known, and whether the text is on the
-  // heap; the capitals are worked out by a reader of the text.
+  // The capitals, whether they are known, and whether data_ is owned; the
+  // capitals are worked out by a reader of the text.
   mutable uint32_t bits_ = 0;
 };
 

@@ -49,6 +49,9 @@ struct RunInputs {
   };
 
   std::map<FileIdentity, Kept> kept;    // every file read, by identity
+  // Files read again because they changed: lines read from the earlier
+  // bytes refer to them to the end of the run.
+  std::vector<std::unique_ptr<InputFile>> replaced;
   std::uint64_t bytes = 0;              // bytes read in the run, each file once
   std::vector<std::string> files_read;  // the names read, for the depfile, in order
   std::vector<FileIdentity> inputs;     // every file read or still to be read

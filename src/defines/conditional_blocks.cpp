@@ -23,6 +23,12 @@ namespace {
 
 constexpr const char* kRemoveDef = "REMOVE_DEF";
 
+// Marks `line` for deletion at the end of the pass.
+void mark(Line& line) {
+  static const LineText kMark = LineText::literal(kRemoveDef);
+  line.text = kMark;
+}
+
 // The word after `keyword` (which ends in a blank), runs of blanks counted as one.
 std::string word_after(std::string_view text, const char* keyword) {
   return extract_string(text, keyword, " ");
@@ -71,7 +77,7 @@ int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool
   open.push_back(open_block(run, a0, lines, table, removing, all, build_only, known));
   int a = a0;
   if (!open.back().skip) {
-    lines[a0].text = kRemoveDef;
+    mark(lines[a0]);
     a = a0 + 1;
   }
   const int n = static_cast<int>(lines.size());
@@ -85,7 +91,7 @@ int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool
     const LineText& text = lines[a].text;
     if (!has_capital(text)) {
       // No keyword: a line like any other of its branch.
-      if (!b.skip && !b.active) lines[a].text = kRemoveDef;
+      if (!b.skip && !b.active) mark(lines[a]);
       ++a;
       continue;
     }
@@ -95,19 +101,19 @@ int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool
     } else if (match(text, "ELSE ")) {
       if (word_after(text, "ELSE ") != b.name) linerr(Err::ELSE_MISMATCH, lines[a], b.a0);
       b.active = b.removing ? false : !b.active;
-      lines[a].text = kRemoveDef;
+      mark(lines[a]);
     } else if (match(text, "ENDIF ")) {
       if (word_after(text, "ENDIF ") != b.name) linerr(Err::ENDIF_MISMATCH, lines[a], b.a0);
-      lines[a].text = kRemoveDef;
+      mark(lines[a]);
       if (run.options.VERBOSE) print_debug(run, lines, "mark_defs");
       closed = a;
     } else if (match(text, "IFDEF ")) {
       const bool drop = !b.active;
       open.push_back(open_block(run, a, lines, table, drop, all, build_only));
       if (open.back().skip) continue;  // a skipped block is scanned from its IFDEF line
-      lines[a].text = kRemoveDef;
+      mark(lines[a]);
     } else if (!b.active) {
-      lines[a].text = kRemoveDef;
+      mark(lines[a]);
     }
     if (closed >= 0) {
       open.pop_back();

@@ -102,27 +102,18 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names) {
     if (m.rows[1 + m.symbol_of[c]] == 0) continue;
     m.starts[c] = true;
     m.start_byte = static_cast<unsigned char>(c);
-    if (m.start_bytes < 16) m.start_set[m.start_bytes] = static_cast<char>(c);
     ++m.start_bytes;
   }
-  if (m.start_bytes > 16 || m.starts[0]) m.start_set[0] = '\0';
-  m.start_set[16] = '\0';
   m.built = true;
 }
 
 namespace {
 
-// The first byte from p on that starts a name, or end. The text ends in a
-// 0 byte (a std::string's data), so strcspn stops there at the latest.
+// The first byte from p on that starts a name, or end.
 const char* next_start(const NameMatcher& m, const char* p, const char* end) {
   if (m.start_bytes == 1) {
     p = static_cast<const char*>(std::memchr(p, m.start_byte, static_cast<size_t>(end - p)));
     return p == nullptr ? end : p;
-  }
-  if (m.start_set[0] != '\0') {
-    // A 0 byte inside the text is stepped over.
-    while ((p += std::strcspn(p, m.start_set)) < end && *p == '\0') ++p;
-    return p < end ? p : end;
   }
   while (p != end && !m.starts[static_cast<unsigned char>(*p)]) ++p;
   return p;

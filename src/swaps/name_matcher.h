@@ -31,7 +31,6 @@ struct NameMatcher {
   bool starts[256] = {};
   int start_bytes = 0;                 // how many bytes are in `starts`
   unsigned char start_byte = 0;        // the one when there is exactly one
-  char start_set[17] = {};             // them as a C string when 2 to 16, none is 0
   mutable std::vector<char> seen;      // scratch for get_matched_names
   // The lowest capital of every name, or all bits when a name holds none: a
   // text without any of these holds no name.

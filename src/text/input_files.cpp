@@ -183,6 +183,7 @@ const InputFile* input_file(RunContext& run, const std::string& path) {
   close(fd);
   inputs.bytes += file->size;
   RunInputs::Kept& k = inputs.kept[key_of(opened)];
+  if (k.file != nullptr) inputs.replaced.push_back(std::move(k.file));
   k.file = std::move(file);
   k.st = opened;
   return k.file.get();

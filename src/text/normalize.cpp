@@ -9,6 +9,7 @@
 // the result of the previous ones.
 #include "text/normalize.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -115,8 +116,11 @@ class StatementSink {
       : max_lines_(max_lines), in_(in), out_(out) {}
 
   // Stores `text` as the next statement, a copy of `rec` otherwise, once
-  // `consumed` input lines have been read.
-  void store(const Line& rec, std::string_view text, size_t consumed) {
+  // `consumed` input lines have been read. A text that is the end of
+  // `kept`, bytes that outlive the lines, refers to them instead of taking
+  // a copy.
+  void store(const Line& rec, std::string_view text, size_t consumed,
+             std::string_view kept = {}) {
     check_room();
     if (in_place_ && written_ >= consumed) leave_input();
     // The closing empty line may take the spare slot past the input's last line.
@@ -130,13 +134,20 @@ class StatementSink {
     l.indent = rec.indent;
     // A statement that is the name of an empty line is an empty line.
     if (text == kEmptyLine) text = {};
-    l.text = text;
+    if (!text.empty() && kept.ends_with(text)) {
+      const size_t at = kept.size() - text.size();
+      size_t blanks = 0;
+      while (blanks < at && kept[at - 1 - blanks] == ' ') ++blanks;
+      l.text = LineText::borrowed(kept.substr(at), blanks);
+    }
+    else
+      l.text = text;
   }
 
   // Stores input line k, its text as it is now and given `indent`, as the
   // next statement: in its own slot when no statement has moved it, without
   // copying the record's fields.
-  void keep(size_t k, int indent) {
+  void keep(size_t k, uint32_t indent) {
     Line& input = in_[k];
     input.indent = indent;
     input.pending = 1;
@@ -210,19 +221,23 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       // The short way of a plain line: nothing below applies but the
       // indentation and the emptying of a line of one blank.
       LineText& t = input.text;
-      const size_t blanks = indent_of(t);
+      const size_t blanks = std::min<size_t>(indent_of(t), kMaxIndent);
       if (blanks > 0) t.remove_prefix(blanks);
       if (t == " ") t.clear();
-      sink.keep(k, static_cast<int>(blanks));
+      sink.keep(k, static_cast<uint32_t>(blanks));
       rec_stale = true;
       continue;
     }
     // The text is worked on in a buffer kept from line to line.
     std::string& s = scratch;
     s.assign(input.text.view());
+    // A statement left as the end of the file's bytes refers to them.
+    const std::string_view kept = input.text.borrows() ? input.text.view() : std::string_view();
     rec_stale = false;
     replace_tabs(s);
-    rec.indent = remove_leading_spaces(s);
+    const size_t blanks = static_cast<size_t>(remove_leading_spaces(s));
+    if (blanks > kMaxIndent) s.insert(0, blanks - kMaxIndent, ' ');
+    rec.indent = static_cast<uint32_t>(std::min<size_t>(blanks, kMaxIndent));
     rec.text = s;
     rec.num = input.num;
     rec.file = input.file;
@@ -264,7 +279,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       // Nothing below can change a line without capitals, "\\", ";;" or a
       // carriage return, except that a line of one blank is an empty line.
       if (s == " ") s.clear();
-      sink.store(rec, s, consumed);
+      sink.store(rec, s, consumed, kept);
       continue;
     }
     if (s.find('\r') != std::string::npos) find_and_replace(s, "\r", "", 0);
@@ -311,10 +326,10 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
     std::string piece, rest;
     while (match(s, ";;")) {
       splitstring(s, ";;", piece, rest);
-      if (!piece.empty()) sink.store(rec, piece, consumed);
+      if (!piece.empty()) sink.store(rec, piece, consumed, kept);
       s.swap(rest);
     }
-    if (!s.empty()) sink.store(rec, s, consumed);
+    if (!s.empty()) sink.store(rec, s, consumed, kept);
   }
   // The closing empty line takes the record of the last line.
   if (rec_stale) copy_line(sink.last(), rec, 1);

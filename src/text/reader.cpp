@@ -109,7 +109,8 @@ class LineSplitter {
   void record(std::string_view text, bool has_hash) {
     check_room();
     Line& l = lines_.emplace_back();
-    l.text.assign(text);
+    // The file's bytes are kept to the end of the run.
+    l.text = LineText::borrowed(text);
     l.num = static_cast<int>(lines_.size());
     l.file = file_;
     if (depth_ > 0 || has_hash) l.text = remove_remark(l, depth_);

@@ -1,5 +1,5 @@
-// Line texts: held in the record up to kInline bytes, on the heap beyond,
-// always with the capitals they hold.
+// Line texts: referring to bytes they do not own until changed, in blocks
+// of their own after, always with the capitals they hold.
 #include <random>
 
 #include "test_support.h"
@@ -21,8 +21,8 @@ void expect_same(const LineText& t, const std::string& want, const std::string& 
 }
 
 TEST(LineText, ATextChangedManyTimesStaysItsPlainString) {
-  // Random changes of every kind, across the inline size both ways, against
-  // a std::string doing the same.
+  // Random changes of every kind, from texts that refer to kept bytes and
+  // from texts of their own, against a std::string doing the same.
   std::mt19937 rng(7);
   const std::string alphabet = "abcXYZ ;#(IFDEF)";
   auto piece = [&](size_t max) {
@@ -30,6 +30,9 @@ TEST(LineText, ATextChangedManyTimesStaysItsPlainString) {
     for (char& c : s) c = alphabet[rng() % alphabet.size()];
     return s;
   };
+  std::string kept = "    ";
+  for (int i = 0; i < 40; ++i) kept += piece(12) + "    ";
+  const std::string kept_before = kept;
   LineText t;
   std::string want;
   for (int step = 0; step < 4000; ++step) {
@@ -74,6 +77,14 @@ TEST(LineText, ATextChangedManyTimesStaysItsPlainString) {
         if (step % 50 == 0) {
           t.clear();
           want.clear();
+        } else {
+          // Bytes kept elsewhere, maybe after blanks, as a file's lines are.
+          const size_t at = rng() % (kept.size() - 40);
+          const size_t n = rng() % 40;
+          size_t blanks = 0;
+          while (blanks < at && kept[at - 1 - blanks] == ' ') ++blanks;
+          t = LineText::borrowed(std::string_view(kept).substr(at, n), blanks);
+          want = kept.substr(at, n);
         }
         break;
       default: {
@@ -82,8 +93,59 @@ TEST(LineText, ATextChangedManyTimesStaysItsPlainString) {
       }
     }
     expect_same(t, want, "step " + std::to_string(step));
+    ASSERT_EQ(kept, kept_before) << "step " << step << " wrote into bytes it does not own";
     if (::testing::Test::HasFailure()) return;
   }
+}
+
+TEST(LineText, ATextReferringToKeptBytesCopiesThemOnlyWhenChanged) {
+  const std::string file = "module m;\n    assign a = b;\n";
+  const std::string_view line = std::string_view(file).substr(10, 17);  // "    assign a = b;"
+  LineText t = LineText::borrowed(line);
+  EXPECT_EQ(t.data(), line.data());
+  // Dropping the indentation and putting it back copies nothing.
+  t.remove_prefix(4);
+  EXPECT_EQ(t.view(), "assign a = b;");
+  LineText copy = t;
+  EXPECT_EQ(copy.data(), t.data());
+  t.insert(0, 4, ' ');
+  EXPECT_EQ(t.data(), line.data());
+  EXPECT_EQ(t.view(), line);
+  // More blanks than the bytes before hold: a copy of its own.
+  copy.insert(0, 6, ' ');
+  EXPECT_EQ(copy.view(), "      assign a = b;");
+  EXPECT_NE(copy.data(), line.data());
+  // Blanks are noted only where they are: "m;\n" is no indentation.
+  LineText second = LineText::borrowed(std::string_view(file).substr(7, 20));
+  second.remove_prefix(3);
+  second.insert(0, 1, ' ');
+  EXPECT_EQ(second.view(), "     assign a = b;");
+  EXPECT_NE(second.data(), file.data() + 9);
+  // Changing a text leaves the bytes it referred to alone.
+  LineText changed = LineText::borrowed(line);
+  changed += " IFDEF";
+  changed.edit([](std::string& s) { s[4] = 'X'; });
+  EXPECT_EQ(changed.view(), "    Xssign a = b; IFDEF");
+  EXPECT_EQ(changed.capitals(), capitals_of("XIFDEF"));
+  EXPECT_EQ(file, "module m;\n    assign a = b;\n");
+}
+
+TEST(LineText, RemarksAreSharedByCopiesAndOutliveTheirOriginal) {
+  Line a;
+  a.remark = " first";
+  Line b = a;
+  Line c;
+  c = b;
+  a.remark = " changed";
+  EXPECT_EQ(b.remark, " first");
+  EXPECT_EQ(c.remark, " first");
+  b = Line();
+  EXPECT_EQ(c.remark, " first");
+  c.remark = c.remark;  // NOLINT: assigning a remark to itself keeps it
+  EXPECT_EQ(c.remark, " first");
+  Line moved = std::move(c);
+  EXPECT_EQ(moved.remark, " first");
+  EXPECT_EQ(Line().remark, "");
 }
 
 TEST(LineText, CapitalsFollowEveryChange) {
@@ -128,7 +190,7 @@ TEST_F(LineTextArrays, LinesCopiedBetweenArraysKeepTheirTexts) {
   Lines src = lines_of({"IFDEF A", long_text, "", "x"});
   Lines dst = lines_of({"old"});
   copy_lines(run.options, src, dst, 1);
-  // Growing the array moves the records: inline texts move with them.
+  // Growing the array moves the records; their texts stay whole.
   for (int i = 0; i < 1000; ++i) dst.push_back(src[static_cast<size_t>(i % 4)]);
   ASSERT_EQ(dst.size(), 1005u);
   EXPECT_EQ(texts_of(dst)[1], "IFDEF A");

@@ -174,9 +174,12 @@ TEST_F(ReaderTest, AFileChangedSinceItWasReadIsReadAgain) {
   const std::string path = dir.file("a.v", "a\n");
   Lines lines;
   EXPECT_EQ(read_file(run, path, lines), 2);
+  // Lines refer to the bytes read: those of the first reading stay whole.
+  const Lines first = lines;
   dir.file("a.v", "b\nc\n");
   EXPECT_EQ(read_file(run, path, lines), 3);
   EXPECT_EQ(lines[0].text, "b");
+  EXPECT_EQ(first[0].text, "a");
 }
 
 }  // namespace
