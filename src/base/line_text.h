@@ -119,6 +119,10 @@ class LineText {
     return bits_ & kCapsMask;
   }
 
+  // Records that the text holds no capital letter, for a caller that has
+  // just read every byte of it.
+  void note_no_capitals() { bits_ = (bits_ & ~kCapsMask) | kKnownBit; }
+
   size_t find(std::string_view p, size_t pos = 0) const { return view().find(p, pos); }
   size_t find(char c, size_t pos = 0) const { return view().find(c, pos); }
   std::string substr(size_t pos, size_t n = npos) const { return std::string(view().substr(pos, n)); }

@@ -34,6 +34,17 @@ std::string word_after(std::string_view text, const char* keyword) {
   return extract_string(text, keyword, " ");
 }
 
+// Whether the word after `keyword` is `name`, as word_after gives it; a text
+// without a run of blanks is compared where it is.
+bool word_after_is(std::string_view text, std::string_view keyword, std::string_view name) {
+  if (text.find("  ") != std::string_view::npos) return word_after(text, keyword.data()) == name;
+  const size_t at = text.find(keyword);
+  if (at == std::string_view::npos) return name.empty();
+  const size_t from = at + keyword.size();
+  const size_t end = text.find(' ', from);
+  return text.substr(from, end == std::string_view::npos ? end : end - from) == name;
+}
+
 // One block being resolved.
 struct OpenBlock {
   int a0;             // index of its IFDEF line
@@ -97,13 +108,13 @@ int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool
     }
     int closed = -1;  // set when line a closes block b
     if (b.skip) {
-      if (match(text, "ENDIF ") && word_after(text, "ENDIF ") == b.name) closed = a;
+      if (match(text, "ENDIF ") && word_after_is(text, "ENDIF ", b.name)) closed = a;
     } else if (match(text, "ELSE ")) {
-      if (word_after(text, "ELSE ") != b.name) linerr(Err::ELSE_MISMATCH, lines[a], b.a0);
+      if (!word_after_is(text, "ELSE ", b.name)) linerr(Err::ELSE_MISMATCH, lines[a], b.a0);
       b.active = b.removing ? false : !b.active;
       mark(lines[a]);
     } else if (match(text, "ENDIF ")) {
-      if (word_after(text, "ENDIF ") != b.name) linerr(Err::ENDIF_MISMATCH, lines[a], b.a0);
+      if (!word_after_is(text, "ENDIF ", b.name)) linerr(Err::ENDIF_MISMATCH, lines[a], b.a0);
       mark(lines[a]);
       if (run.options.VERBOSE) print_debug(run, lines, "mark_defs");
       closed = a;

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "base/line_text.h"
 
@@ -21,11 +23,20 @@ constexpr uint32_t capitals_in(const char* p) {
   return caps;
 }
 
+constexpr size_t length_of(const char* p) {
+  size_t n = 0;
+  while (p[n] != '\0') ++n;
+  return n;
+}
+
 struct Keyword {
   const char* text;
+  size_t size;
   uint32_t capitals;
-  // Only from a literal: the letters are counted by the compiler.
-  consteval Keyword(const char* p) : text(p), capitals(capitals_in(p)) {}
+  // Only from a literal: the length and the letters are counted by the
+  // compiler.
+  consteval Keyword(const char* p) : text(p), size(length_of(p)), capitals(capitals_in(p)) {}
+  std::string_view view() const { return {text, size}; }
 };
 
 // False when `k` holds a capital letter that is not in `capitals`: then `k`
@@ -36,7 +47,7 @@ inline bool may_hold(uint32_t capitals, const Keyword& k) {
 
 // Whether `text` holds `k`: searched for only when the text's capitals allow.
 inline bool holds(const LineText& text, const Keyword& k) {
-  return may_hold(text.capitals(), k) && text.find(k.text) != LineText::npos;
+  return may_hold(text.capitals(), k) && text.find(k.view()) != LineText::npos;
 }
 
 // The keywords that take a parenthesised argument, searched in this order:

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string_view>
 
@@ -45,21 +46,27 @@ void name_and_body(const std::string& s, const std::string& keyword, std::string
   }
 }
 
-// Returns whether it rewrote anything.
-bool rewrite_conditionals(std::string& s) {
+// Returns whether it rewrote anything. `caps` are the capitals of `s`, or
+// more: a form whose capitals are missing is not looked for.
+bool rewrite_conditionals(std::string& s, uint32_t caps) {
   std::string name, body;
   bool rewritten = false;
-  if (match(s, "IF ") && !match(s, "ENDIF")) {
+  auto has = [&s, &caps](const Keyword& k) {
+    return may_hold(caps, k) && s.find(k.view()) != std::string::npos;
+  };
+  if (has("IF ") && !has("ENDIF")) {
     name_and_body(s, "IF ", name, body);
     s = "IFDEF " + name + " ;; " + body + " ;; " + "ENDIF " + name;
     rewritten = true;
+    caps = ~0u;
   }
-  if (match(s, "IFNOT ")) {
+  if (has("IFNOT ")) {
     name_and_body(s, "IFNOT ", name, body);
     s = "IFDEF " + name + " ;; " + "ELSE " + name + " ;; " + body + " ;; " + "ENDIF " + name;
     rewritten = true;
+    caps = ~0u;
   }
-  if (match(s, "IFNDEF ")) {
+  if (has("IFNDEF ")) {
     name_and_body(s, "IFNDEF ", name, body);
     s = "IFDEF " + name + " ;; " + "ELSE " + name + " ;; " + body;
     rewritten = true;
@@ -76,32 +83,6 @@ void rewrite_enum(const Options& options, const Line& rec, std::string& s) {
   for (size_t j = 1; j < words.size(); ++j)
     out += "SWAP " + words[j] + " " + std::to_string(j - 1) + " ;; ";
   s = out;
-}
-
-// True when no keyword, separator or carriage return can occur in `s`: every
-// keyword holds a capital letter. With `raw`, also no tab and no '#': the line
-// needs neither tab expansion nor remark handling.
-bool is_plain(std::string_view s, bool raw = false) {
-  // One table load per byte: bit 0 marks a byte that ends the test, bit 1 a
-  // ';' (a second one must follow), bit 2 a byte that ends it with `raw`.
-  static constexpr std::array<uint8_t, 256> kStop = [] {
-    std::array<uint8_t, 256> t{};
-    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<size_t>(c)] = 1;
-    t['\r'] = t['\\'] = 1;
-    t[';'] = 2;
-    t['\t'] = t['#'] = 4;
-    return t;
-  }();
-  const unsigned stops = raw ? 5u : 1u;
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
-  for (size_t i = 0; i < n; ++i) {
-    const unsigned t = kStop[p[i]];
-    if (t == 0) continue;
-    if (t & stops) return false;
-    if (t == 2 && i + 1 < n && p[i + 1] == ';') return false;
-  }
-  return true;
 }
 
 // Where the statements go. While every statement can be stored in a slot of
@@ -221,6 +202,9 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       // The short way of a plain line: nothing below applies but the
       // indentation and the emptying of a line of one blank.
       LineText& t = input.text;
+      // Every byte was read: the later passes need not read it again for
+      // its capitals.
+      t.note_no_capitals();
       const size_t blanks = std::min<size_t>(indent_of(t), kMaxIndent);
       if (blanks > 0) t.remove_prefix(blanks);
       if (t == " ") t.clear();
@@ -248,7 +232,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
     // worked out again after every step that can bring new letters in.
     uint32_t caps = capitals_of(s);
     auto has = [&s, &caps](const Keyword& k) {
-      return may_hold(caps, k) && s.find(k.text) != std::string::npos;
+      return may_hold(caps, k) && s.find(k.view()) != std::string::npos;
     };
     if (has("ENDPARSE")) {
       if (defmode) linerr(Err::ENDPARSE_IN_DEF, rec);
@@ -310,7 +294,7 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       find_and_replace(s, "TRUE" + group, "TRUE" + tight, 0);
       caps = capitals_of(s);
     }
-    if (has("IF") && rewrite_conditionals(s)) caps = capitals_of(s);
+    if (has("IF") && rewrite_conditionals(s, caps)) caps = capitals_of(s);
     if (has("ENUM ")) {
       rewrite_enum(run.options, rec, s);
       caps = capitals_of(s);

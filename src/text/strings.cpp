@@ -311,4 +311,62 @@ std::string StringToUpper(std::string s) {
   return s;
 }
 
+namespace {
+
+// The lanes of the bytes of x equal to c, as the high bit of each lane.
+uint64_t lanes_equal(uint64_t x, char c) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kLow7 = kOnes * 0x7f;
+  const uint64_t t = x ^ (kOnes * static_cast<unsigned char>(c));
+  return ~(((t & kLow7) + kLow7) | t) & (kOnes * 0x80);
+}
+
+}  // namespace
+
+// Eight bytes at a time: a plain line is read once, in words.
+bool is_plain(std::string_view s, bool raw) {
+  const char* p = s.data();
+  const size_t n = s.size();
+  // Lanes that end the test, and whether a ';' closed the word before.
+  auto stops = [raw](uint64_t x) {
+    uint64_t stop = capital_lanes(x) | lanes_equal(x, '\r') | lanes_equal(x, '\\');
+    if (raw) stop |= lanes_equal(x, '\t') | lanes_equal(x, '#');
+    return stop;
+  };
+  if (n < 8) {
+    for (size_t i = 0; i < n; ++i) {
+      const char c = p[i];
+      if ((c >= 'A' && c <= 'Z') || c == '\r' || c == '\\' || (raw && (c == '\t' || c == '#')))
+        return false;
+      if (c == ';' && i + 1 < n && p[i + 1] == ';') return false;
+    }
+    return true;
+  }
+  uint64_t semi_before = 0;  // the high lane of the last word held a ';'
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const uint64_t x = word_at(p + i);
+    if (stops(x) != 0) return false;
+    const uint64_t semis = lanes_equal(x, ';');
+    if constexpr (std::endian::native == std::endian::little) {
+      // Lane k is byte k: a pair is a lane and the next one up.
+      if ((semis & (semis >> 8)) != 0 || (semi_before & semis & 0x80) != 0) return false;
+      semi_before = semis >> 56;
+    } else {
+      if ((semis & (semis << 8)) != 0 || (semi_before & (semis >> 56)) != 0) return false;
+      semi_before = semis & 0x80;
+    }
+  }
+  if (i == n) return true;
+  // The last eight bytes, overlapping the words before: a pair across the
+  // last word's end lies inside them.
+  const uint64_t x = word_at(p + n - 8);
+  if (stops(x) != 0) return false;
+  const uint64_t semis = lanes_equal(x, ';');
+  if constexpr (std::endian::native == std::endian::little)
+    return (semis & (semis >> 8)) == 0;
+  else
+    return (semis & (semis << 8)) == 0;
+}
+
 }  // namespace korvex

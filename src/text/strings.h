@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "base/line_text.h"
@@ -26,17 +27,18 @@ inline bool match(std::string_view s, std::string_view p) {
   return s.find(p) != std::string_view::npos;
 }
 // The same test for a literal pattern.
-template <size_t N>
-inline bool match(std::string_view s, const char (&p)[N]) {
-  return s.find(std::string_view(p, N - 1)) != std::string_view::npos;
+template <class S, size_t N>
+  requires(!std::is_same_v<S, LineText>)
+inline bool match(const S& s, const char (&p)[N]) {
+  return std::string_view(s).find(std::string_view(p, N - 1)) != std::string_view::npos;
 }
-// A line's text is searched for a literal only when it holds every capital
-// letter of it.
-template <size_t N>
-inline bool match(const LineText& s, const char (&p)[N]) {
-  return (capitals_in(p) & ~s.capitals()) == 0 &&
-         s.view().find(std::string_view(p, N - 1)) != std::string_view::npos;
-}
+// A line's text is searched for a keyword only when it holds every capital
+// letter of it (counted by the compiler).
+inline bool match(const LineText& s, const Keyword& k) { return holds(s, k); }
+// True when no keyword, ";;" separator, "\\" or carriage return can occur
+// in `s` (every keyword holds a capital letter); with `raw`, also no tab and
+// no '#'.
+bool is_plain(std::string_view s, bool raw = false);
 // Whether `s` holds a capital letter: no keyword can occur in it otherwise.
 inline bool has_capital(std::string_view s);
 inline bool has_capital(const LineText& s) { return s.capitals() != 0; }

@@ -102,6 +102,33 @@ TEST(Capitals, WordAtATimeAgreesWithByteByByte) {
   }
 }
 
+TEST(Plain, WordAtATimeAgreesWithByteByByte) {
+  // The stopping bytes, their neighbours in value, and ";" alone and in
+  // pairs at every place against the word boundaries.
+  const char kBytes[] = {'a', ';', ';', ';', 'A', 'Z', '@', '[', '\r', '\\',
+                         '\t', '#', ' ', '\x0c', '\x8d', '\xdc', '\xbb', '\xa3'};
+  auto plain = [](std::string_view s, bool raw) {
+    for (size_t i = 0; i < s.size(); ++i) {
+      const char c = s[i];
+      if ((c >= 'A' && c <= 'Z') || c == '\r' || c == '\\') return false;
+      if (raw && (c == '\t' || c == '#')) return false;
+      if (c == ';' && i + 1 < s.size() && s[i + 1] == ';') return false;
+    }
+    return true;
+  };
+  uint32_t seed = 7;
+  for (int round = 0; round < 20000; ++round) {
+    std::string s(static_cast<size_t>(round % 27), 'x');
+    // Mostly plain bytes, so that a text reaches its last words.
+    for (char& c : s) {
+      seed = seed * 1103515245u + 12345u;
+      const uint32_t r = seed >> 16;
+      if (r % 6 == 0) c = kBytes[(r / 6) % sizeof(kBytes)];
+    }
+    for (bool raw : {false, true}) EXPECT_EQ(is_plain(s, raw), plain(s, raw)) << raw << " " << s;
+  }
+}
+
 TEST(Newlines, EightAtATimeFindAndCountAsAByteSearchDoes) {
   // Every place of the first newline in texts around the word size, bytes
   // of every value before it (a byte one above or below '\n' included),
