@@ -14,6 +14,7 @@
 // on it).
 #pragma once
 
+#include <cassert>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -122,6 +123,12 @@ class LineText {
   // Records that the text holds no capital letter, for a caller that has
   // just read every byte of it.
   void note_no_capitals() { bits_ = (bits_ & ~kCapsMask) | kKnownBit; }
+  // Records `caps` as the capitals of the text, for a caller that has just
+  // worked them out.
+  void note_capitals(uint32_t caps) {
+    assert(caps == capitals_of(view()));
+    bits_ = (bits_ & ~kCapsMask) | (caps & kCapsMask) | kKnownBit;
+  }
 
   size_t find(std::string_view p, size_t pos = 0) const { return view().find(p, pos); }
   size_t find(char c, size_t pos = 0) const { return view().find(c, pos); }

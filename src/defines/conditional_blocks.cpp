@@ -49,7 +49,7 @@ bool word_after_is(std::string_view text, std::string_view keyword, std::string_
 struct OpenBlock {
   int a0;             // index of its IFDEF line
   std::string name;
-  std::string text;   // its text before it was marked
+  LineText text;      // its text before it was marked
   bool removing;      // the block lies in a branch being dropped
   bool active;        // the branch being walked is kept
   bool skip;          // undefined nested block in a non-final run: left whole
@@ -81,10 +81,13 @@ OpenBlock open_block(RunContext& run, int a0, const Lines& lines, const Defs& ta
   return b;
 }
 
+// The blocks open while one is resolved, kept from block to block.
+using OpenBlocks = std::vector<OpenBlock>;
+
 // Resolves the block whose IFDEF is at a0; returns the index of its ENDIF.
 int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool removing, int all,
-                  bool build_only, const std::string* known = nullptr) {
-  std::vector<OpenBlock> open;
+                  bool build_only, OpenBlocks& open, const std::string* known = nullptr) {
+  open.clear();
   open.push_back(open_block(run, a0, lines, table, removing, all, build_only, known));
   int a = a0;
   if (!open.back().skip) {
@@ -150,7 +153,8 @@ void replace_dvals(RunContext& run, Line& line, const Defs& table) {
 }  // namespace
 
 int mark_defs(RunContext& run, int a0, Lines& lines, const Defs& table, bool removing, int all) {
-  return resolve_block(run, a0, lines, table, removing, all, false);
+  OpenBlocks open;
+  return resolve_block(run, a0, lines, table, removing, all, false, open);
 }
 
 void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, Blocks blocks) {
@@ -165,6 +169,7 @@ void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, 
   // own DVAL forms and pending IFDEFs handled like any other line. The marked
   // lines are deleted after the walk.
   const size_t n = lines.size();
+  OpenBlocks open;
   for (size_t i = 0; i < n; ++i) {
     Line& line = lines[i];
     if (has_capital(line.text) && (all || line.pending)) {
@@ -174,11 +179,12 @@ void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, 
         const int at = static_cast<int>(i);
         const bool considered = !build_only || match(name, "BUILD");
         if (considered && all) {
-          resolve_block(run, at, lines, table, false, all, build_only);
+          resolve_block(run, at, lines, table, false, all, build_only, open);
         } else if (considered && get_def_index(run, line, name, table) >= 0) {
           // A TRUE(...) condition is decided again, as every lookup decides it.
           const bool decided = !match(name, "TRUE(");
-          resolve_block(run, at, lines, table, false, all, build_only, decided ? &name : nullptr);
+          resolve_block(run, at, lines, table, false, all, build_only, open,
+                        decided ? &name : nullptr);
         }
       } else if (match(line.text, "DVAL(")) {
         replace_dvals(run, line, table);

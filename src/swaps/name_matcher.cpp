@@ -121,7 +121,7 @@ const char* next_start(const NameMatcher& m, const char* p, const char* end) {
 
 }  // namespace
 
-bool may_hold_name(const NameMatcher& m, const LineText& text) {
+bool may_hold_name_with_capitals(const NameMatcher& m, const LineText& text) {
   if (!m.name_capitals.empty()) {
     const uint32_t caps = text.capitals();
     if (std::none_of(m.name_capitals.begin(), m.name_capitals.end(),

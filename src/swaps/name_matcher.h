@@ -49,7 +49,12 @@ void set_name_matcher(NameMatcher& m, const std::vector<std::string>& names);
 bool may_hold_name(const NameMatcher& m, std::string_view text);
 // The same for a line's text, which is not read when it lacks the capitals
 // that every name needs.
-bool may_hold_name(const NameMatcher& m, const LineText& text);
+bool may_hold_name_with_capitals(const NameMatcher& m, const LineText& text);
+inline bool may_hold_name(const NameMatcher& m, const LineText& text) {
+  // Most lines hold no capital, and most names one at least.
+  if (m.capitals_needed != ~0u && text.capitals() == 0) return false;
+  return may_hold_name_with_capitals(m, text);
+}
 
 // The entries whose names occur in `text`, ascending.
 void get_matched_names(const NameMatcher& m, std::string_view text, std::vector<int>& found);

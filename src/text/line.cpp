@@ -60,7 +60,10 @@ int remove_lines(RunContext& run, Lines& lines, const std::string& pattern) {
   // A line without every capital of the pattern is passed over unread.
   const uint32_t need = capitals_of(pattern);
   return remove_lines_if(run, lines, pattern, [&pattern, need](const LineText& text) {
-    return (need & ~text.capitals()) == 0 && text.find(pattern) != std::string::npos;
+    if ((need & ~text.capitals()) != 0 || text.size() < pattern.size()) return false;
+    // Most lines deleted hold the marker alone.
+    return text.size() == pattern.size() ? text.view() == pattern
+                                         : text.find(pattern) != std::string::npos;
   });
 }
 

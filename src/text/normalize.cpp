@@ -100,8 +100,8 @@ class StatementSink {
   // `consumed` input lines have been read. A text that is the end of
   // `kept`, bytes that outlive the lines, refers to them instead of taking
   // a copy.
-  void store(const Line& rec, std::string_view text, size_t consumed,
-             std::string_view kept = {}) {
+  Line& store(const Line& rec, std::string_view text, size_t consumed,
+              std::string_view kept = {}) {
     check_room();
     if (in_place_ && written_ >= consumed) leave_input();
     // The closing empty line may take the spare slot past the input's last line.
@@ -123,6 +123,7 @@ class StatementSink {
     }
     else
       l.text = text;
+    return l;
   }
 
   // Stores input line k, its text as it is now and given `indent`, as the
@@ -308,12 +309,18 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
     // The statements below are pieces of `s`: none holds the marker unless it does.
     if (has(kRemoveRemark)) marked = true;
     std::string piece, rest;
+    bool whole = true;
     while (match(s, ";;")) {
       splitstring(s, ";;", piece, rest);
       if (!piece.empty()) sink.store(rec, piece, consumed, kept);
       s.swap(rest);
+      whole = false;
     }
-    if (!s.empty()) sink.store(rec, s, consumed, kept);
+    if (s.empty()) continue;
+    LineText& stored = sink.store(rec, s, consumed, kept).text;
+    // The capitals of a statement that is the whole line are known: every
+    // step above that can bring letters in worked them out again.
+    if (whole && stored.size() == s.size()) stored.note_capitals(caps);
   }
   // The closing empty line takes the record of the last line.
   if (rec_stale) copy_line(sink.last(), rec, 1);

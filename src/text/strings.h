@@ -82,8 +82,9 @@ std::string StringToLower(std::string s);
 std::string StringToUpper(std::string s);
 
 // Whitespace as formatted stream input sees it.
-inline bool is_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+constexpr bool is_space(char c) {
+  // '\t', '\n', '\v', '\f' and '\r' are the codes 9 to 13.
+  return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
 }
 
 // The first '\n' in [p, end), or end: eight bytes at a time, for the many

@@ -102,7 +102,7 @@ TEST(Capitals, WordAtATimeAgreesWithByteByByte) {
   }
 }
 
-TEST(Plain, WordAtATimeAgreesWithByteByByte) {
+TEST(Plain, PieceAtATimeAgreesWithByteByByte) {
   // The stopping bytes, their neighbours in value, and ";" alone and in
   // pairs at every place against the word boundaries.
   const char kBytes[] = {'a', ';', ';', ';', 'A', 'Z', '@', '[', '\r', '\\',
@@ -118,8 +118,9 @@ TEST(Plain, WordAtATimeAgreesWithByteByByte) {
   };
   uint32_t seed = 7;
   for (int round = 0; round < 20000; ++round) {
-    std::string s(static_cast<size_t>(round % 27), 'x');
-    // Mostly plain bytes, so that a text reaches its last words.
+    // Lengths across the eight- and sixteen-byte pieces and several of each.
+    std::string s(static_cast<size_t>(round % 53), 'x');
+    // Mostly plain bytes, so that a text reaches its last pieces.
     for (char& c : s) {
       seed = seed * 1103515245u + 12345u;
       const uint32_t r = seed >> 16;
@@ -127,6 +128,19 @@ TEST(Plain, WordAtATimeAgreesWithByteByByte) {
     }
     for (bool raw : {false, true}) EXPECT_EQ(is_plain(s, raw), plain(s, raw)) << raw << " " << s;
   }
+  // One stopping byte or one ";;" at every place of a longer text.
+  for (size_t n = 1; n <= 50; ++n)
+    for (size_t at = 0; at < n; ++at) {
+      std::string one(n, 'x');
+      one[at] = 'Q';
+      EXPECT_FALSE(is_plain(one)) << n << " " << at;
+      if (at + 1 == n) continue;
+      std::string pair(n, ';');
+      for (size_t i = 0; i < n; ++i)
+        if (i % 2 == 1 && i != at + 1) pair[i] = 'x';
+      pair[at] = pair[at + 1] = ';';
+      EXPECT_EQ(is_plain(pair), plain(pair, false)) << n << " " << pair;
+    }
 }
 
 TEST(Newlines, EightAtATimeFindAndCountAsAByteSearchDoes) {
