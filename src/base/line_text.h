@@ -22,23 +22,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/byte_lanes.h"
+
 namespace korvex {
-
-// The capitals among the eight bytes of x, as the high bit of their lanes: a
-// lane is set when its byte is an ASCII capital.
-inline uint64_t capital_lanes(uint64_t x) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kLow7 = kOnes * 0x7f;
-  constexpr uint64_t kHigh = kOnes * 0x80;
-  const uint64_t b = x & kLow7;
-  return (kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh;
-}
-
-inline uint64_t word_at(const char* p) {
-  uint64_t x;
-  std::memcpy(&x, p, 8);
-  return x;
-}
 
 // The capital letters occurring in `s`, one bit each ('A' is bit 0).
 uint32_t capitals_of(std::string_view s);

@@ -223,7 +223,11 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
     const size_t blanks = static_cast<size_t>(remove_leading_spaces(s));
     if (blanks > kMaxIndent) s.insert(0, blanks - kMaxIndent, ' ');
     rec.indent = static_cast<uint32_t>(std::min<size_t>(blanks, kMaxIndent));
-    rec.text = s;
+    // Without tabs the statement is the end of the line's kept bytes.
+    if (!s.empty() && kept.ends_with(s))
+      rec.text = LineText::borrowed(kept.substr(kept.size() - s.size()));
+    else
+      rec.text = s;
     rec.num = input.num;
     rec.file = input.file;
     rec.remark = std::move(input.remark);

@@ -318,30 +318,11 @@ std::string StringToUpper(std::string s) {
 namespace {
 
 // The lanes of the bytes of x equal to c, as the high bit of each lane.
-uint64_t lanes_equal(uint64_t x, char c) {
+uint64_t word_lanes_equal(uint64_t x, char c) {
   constexpr uint64_t kOnes = 0x0101010101010101ull;
   constexpr uint64_t kLow7 = kOnes * 0x7f;
   const uint64_t t = x ^ (kOnes * static_cast<unsigned char>(c));
   return ~(((t & kLow7) + kLow7) | t) & (kOnes * 0x80);
-}
-
-#if defined(__GNUC__)
-// Sixteen bytes as one value of the compiler's vector type; its operations
-// work on every lane at once.
-typedef unsigned char Bytes16 __attribute__((vector_size(16)));
-
-Bytes16 bytes16_at(const char* p) {
-  Bytes16 v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
-template <typename V>
-bool any_lane(V v) {
-  uint64_t halves[2];
-  static_assert(sizeof v == sizeof halves);
-  std::memcpy(halves, &v, sizeof halves);
-  return (halves[0] | halves[1]) != 0;
 }
 
 // Whether the 17 bytes at p hold a byte that ends the test among the first
@@ -350,17 +331,15 @@ bool stops16(const char* p, bool raw, bool with_last) {
   const Bytes16 v = bytes16_at(p);
   const Bytes16 next = bytes16_at(p + 1);
   auto stop = [raw](Bytes16 x) {
-    auto hit = (static_cast<Bytes16>(x - static_cast<unsigned char>('A')) <
-                static_cast<unsigned char>(26)) |
-               (x == static_cast<unsigned char>('\r')) | (x == static_cast<unsigned char>('\\'));
-    if (raw) hit |= (x == static_cast<unsigned char>('\t')) | (x == static_cast<unsigned char>('#'));
+    Bytes16 hit = reinterpret_cast<Bytes16>(x - lanes_of('A') < lanes_of(26)) |
+                  lanes_equal(x, '\r') | lanes_equal(x, '\\');
+    if (raw) hit |= lanes_equal(x, '\t') | lanes_equal(x, '#');
     return hit;
   };
-  auto hit = stop(v) | ((v == static_cast<unsigned char>(';')) & (next == static_cast<unsigned char>(';')));
+  Bytes16 hit = stop(v) | (lanes_equal(v, ';') & lanes_equal(next, ';'));
   if (with_last) hit |= stop(next);
   return any_lane(hit);
 }
-#endif
 
 }  // namespace
 
@@ -368,7 +347,6 @@ bool stops16(const char* p, bool raw, bool with_last) {
 bool is_plain(std::string_view s, bool raw) {
   const char* p = s.data();
   const size_t n = s.size();
-#if defined(__GNUC__)
   if (n >= 17) {
     size_t i = 0;
     for (; i + 17 <= n; i += 16)
@@ -376,11 +354,10 @@ bool is_plain(std::string_view s, bool raw) {
     // The last 17 bytes, overlapping the pieces before.
     return i == n || !stops16(p + n - 17, raw, true);
   }
-#endif
   // Lanes that end the test, and whether a ';' closed the word before.
   auto stops = [raw](uint64_t x) {
-    uint64_t stop = capital_lanes(x) | lanes_equal(x, '\r') | lanes_equal(x, '\\');
-    if (raw) stop |= lanes_equal(x, '\t') | lanes_equal(x, '#');
+    uint64_t stop = capital_lanes(x) | word_lanes_equal(x, '\r') | word_lanes_equal(x, '\\');
+    if (raw) stop |= word_lanes_equal(x, '\t') | word_lanes_equal(x, '#');
     return stop;
   };
   if (n < 8) {
@@ -397,7 +374,7 @@ bool is_plain(std::string_view s, bool raw) {
   for (; i + 8 <= n; i += 8) {
     const uint64_t x = word_at(p + i);
     if (stops(x) != 0) return false;
-    const uint64_t semis = lanes_equal(x, ';');
+    const uint64_t semis = word_lanes_equal(x, ';');
     if constexpr (std::endian::native == std::endian::little) {
       // Lane k is byte k: a pair is a lane and the next one up.
       if ((semis & (semis >> 8)) != 0 || (semi_before & semis & 0x80) != 0) return false;
@@ -412,7 +389,7 @@ bool is_plain(std::string_view s, bool raw) {
   // last word's end lies inside them.
   const uint64_t x = word_at(p + n - 8);
   if (stops(x) != 0) return false;
-  const uint64_t semis = lanes_equal(x, ';');
+  const uint64_t semis = word_lanes_equal(x, ';');
   if constexpr (std::endian::native == std::endian::little)
     return (semis & (semis >> 8)) == 0;
   else

@@ -143,11 +143,11 @@ TEST(Plain, PieceAtATimeAgreesWithByteByByte) {
     }
 }
 
-TEST(Newlines, EightAtATimeFindAndCountAsAByteSearchDoes) {
-  // Every place of the first newline in texts around the word size, bytes
-  // of every value before it (a byte one above or below '\n' included),
-  // and none at all.
-  for (size_t n = 0; n <= 20; ++n)
+TEST(Newlines, PieceAtATimeFindAndCountAsAByteSearchDoes) {
+  // Every place of the first newline in texts across one and several
+  // sixteen-byte pieces, bytes of every value before it (a byte one above
+  // or below '\n' included), and none at all.
+  for (size_t n = 0; n <= 50; ++n)
     for (size_t at = 0; at <= n; ++at) {
       std::string t(n, '\x0b');
       for (size_t i = 0; i < n; ++i) t[i] = static_cast<char>(i % 3 == 0 ? '\t' : 0x80 + i);
@@ -159,6 +159,12 @@ TEST(Newlines, EightAtATimeFindAndCountAsAByteSearchDoes) {
       EXPECT_EQ(count_newlines(begin, end), static_cast<size_t>(std::count(begin, end, '\n')))
           << n << " " << at;
     }
+  // A count whose lanes are summed before they overflow: every byte a
+  // newline, past 255 pieces and the pieces of a second round.
+  for (size_t n : {size_t{255 * 16 - 1}, size_t{255 * 16}, size_t{255 * 16 + 17}, size_t{9000}}) {
+    const std::string t(n, '\n');
+    EXPECT_EQ(count_newlines(t.data(), t.data() + n), n);
+  }
 }
 
 TEST(Splitting, MissingSeparatorLeavesAfterEmpty) {
