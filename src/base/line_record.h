@@ -111,16 +111,22 @@ class Remark {
 // beyond it in the text, which is written the same.
 inline constexpr uint32_t kMaxIndent = (1u << 30) - 1;
 
-struct Line {
-  LineText text;             // the statement
-  Remark remark;             // the line remark cut off by reading ("##" onwards)
-  FileName file;             // the path the line was read from
+// The numbers of a line, in one 8-byte word: copying or moving a line
+// copies them at once, where fields of their own would be copied bit field
+// by bit field.
+struct LinePlace {
   int num = 0;               // 1-based physical line number in `file`
   uint32_t indent : 30 = 0;  // leading blanks removed by normalisation
   bool pending : 1 = false;  // created or changed since the last substitution run
   // The kept text of an unparsed region, put back for output: no statement
   // of Korvex, whatever it holds.
   bool unparsed : 1 = false;
+};
+
+struct Line : LinePlace {
+  LineText text;  // the statement
+  Remark remark;  // the line remark cut off by reading ("##" onwards)
+  FileName file;  // the path the line was read from
 };
 // Every pass walks the records: two to a cache line.
 static_assert(sizeof(Line) == 32);

@@ -236,8 +236,11 @@ int insert_swaps(RunContext& run, Lines& lines, const Swaps& table, Scope scope)
   const bool all = scope == Scope::kAll;
   bool any = false;
   std::optional<Substitution> sub;  // made when the first line needs it
-  for (size_t i = 0; i < lines.size(); ++i) {
-    Line& line = lines[i];
+  // Swapping changes texts, never the number of lines.
+  Line* const first = lines.data();
+  const size_t n = lines.size();
+  for (size_t i = 0; i < n; ++i) {
+    Line& line = first[i];
     if (!all && !line.pending) continue;
     if (!sub) sub.emplace(run.state, table);
     // Most lines hold no name's first byte: nothing to test further.

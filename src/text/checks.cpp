@@ -11,6 +11,7 @@
 // depth nor a second walk over the inner blocks.
 #include "text/checks.h"
 
+#include <bit>
 #include <vector>
 
 #include "base/errors.h"
@@ -24,8 +25,8 @@ namespace korvex {
 namespace {
 
 bool has_paren_keyword(const LineText& text) {
-  for (const Keyword& kw : paren_keywords)
-    if (holds(text, kw)) return true;
+  for (uint32_t allowed = paren_keywords_allowed(text.capitals()); allowed != 0; allowed &= allowed - 1)
+    if (text.find(paren_keywords[std::countr_zero(allowed)].view()) != LineText::npos) return true;
   return false;
 }
 
@@ -93,8 +94,10 @@ int check_endloop(const std::string& name, int start, const Lines& lines) {
 void check_lines(const Lines& lines, cntr* census) {
   // closing[k] >= 0: the LOOP whose body starts at k was already paired.
   std::vector<int> closing;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const Line& line = lines[i];
+  const Line* const first = lines.data();
+  const size_t n = lines.size();
+  for (size_t i = 0; i < n; ++i) {
+    const Line& line = first[i];
     const LineText& t = line.text;
     // Every keyword below is looked for only when its capitals occur.
     if (census) count_line(t, *census);

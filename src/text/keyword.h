@@ -6,8 +6,11 @@
 // a keyword can occur in a text only when the text holds all its capitals.
 #pragma once
 
-#include <cstdint>
+#include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -55,5 +58,25 @@ inline bool holds(const LineText& text, const Keyword& k) {
 inline constexpr Keyword paren_keywords[] = {
     "EXPR",   "LOG2",  "BIN",  "OCT",  "HEX",    "CONCAT.REV", "CONCAT", "GONCAT.REV",
     "GONCAT", "DVAL",  "CONST", "TRUE", "VERIFY", "LCASE",      "UCASE"};
+
+// The paren keywords that the capitals `caps` allow, bit i for
+// paren_keywords[i]. Each keyword is filed under its last capital in the
+// alphabet, so only the capitals a line holds are visited, not every keyword.
+inline uint32_t paren_keywords_allowed(uint32_t caps) {
+  static constexpr auto kFiled = [] {
+    std::array<uint32_t, 26> filed{};
+    for (size_t i = 0; i < std::size(paren_keywords); ++i)
+      filed[static_cast<size_t>(31 - std::countl_zero(paren_keywords[i].capitals))] |= 1u << i;
+    return filed;
+  }();
+  uint32_t filed = 0;
+  for (uint32_t c = caps; c != 0; c &= c - 1) filed |= kFiled[static_cast<size_t>(std::countr_zero(c))];
+  uint32_t allowed = 0;
+  for (uint32_t f = filed; f != 0; f &= f - 1) {
+    const int i = std::countr_zero(f);
+    if (may_hold(caps, paren_keywords[i])) allowed |= 1u << i;
+  }
+  return allowed;
+}
 
 }  // namespace korvex

@@ -272,8 +272,10 @@ int set_lines(RunContext& run, Lines& in, Lines& out, Lines& ignored, Stream str
       continue;
     }
     if (s.find('\r') != std::string::npos) find_and_replace(s, "\r", "", 0);
-    for (const Keyword& kw : paren_keywords)
-      if (has(kw)) remove_spaces(s, kw.text);
+    for (uint32_t allowed = paren_keywords_allowed(caps); allowed != 0; allowed &= allowed - 1) {
+      const Keyword& kw = paren_keywords[std::countr_zero(allowed)];
+      if (s.find(kw.view()) != std::string::npos) remove_spaces(s, kw.text);
+    }
     if (s.empty() || s == " ") {
       // An empty line: no step below applies to it.
       sink.store(rec, std::string_view(), consumed);

@@ -81,6 +81,27 @@ TEST(Capitals, OnlyKeywordsWhoseCapitalsAllOccurAreLookedFor) {
   EXPECT_EQ(count_string(""), 0);
 }
 
+// Every set of the letters the paren keywords hold, and of others with them.
+TEST(Capitals, ParenKeywordsAllowedAreThoseWhoseCapitalsAllOccur) {
+  uint32_t letters = 0;
+  for (const Keyword& kw : paren_keywords) letters |= kw.capitals;
+  std::vector<int> bits;
+  for (int b = 0; b < 26; ++b)
+    if ((letters >> b) & 1) bits.push_back(b);
+  for (uint32_t subset = 0; subset < (1u << bits.size()); ++subset) {
+    uint32_t caps = 0;
+    for (size_t k = 0; k < bits.size(); ++k)
+      if ((subset >> k) & 1) caps |= 1u << bits[k];
+    for (const uint32_t with : {0u, ~letters & ((1u << 26) - 1)}) {
+      if (with != 0 && subset % 16 != 0) continue;
+      uint32_t want = 0;
+      for (size_t i = 0; i < std::size(paren_keywords); ++i)
+        if (may_hold(caps | with, paren_keywords[i])) want |= 1u << i;
+      ASSERT_EQ(paren_keywords_allowed(caps | with), want) << caps;
+    }
+  }
+}
+
 // The capitals are found eight bytes at a time: every length, words with
 // few and with many capitals, every place of a capital in a word, the bytes
 // next to 'A' and 'Z' and bytes above 127.
