@@ -191,31 +191,13 @@ LineText& LineText::append(std::string_view s) {
   return *this;
 }
 
-void LineText::remove_prefix(size_t n) {
-  if (!owned()) {
-    // Bytes it does not own are only looked at from further on; the blanks
-    // among them just before the text are noted.
-    size_t blanks = 0;
-    while (blanks < n && blanks < kMaxBlanks && data_[n - 1 - blanks] == ' ') ++blanks;
-    if (blanks == n) blanks += blanks_before();
-    data_ += n;
-    size_ -= static_cast<uint32_t>(n);
-    bits_ = (bits_ & ~kBlanksBits) | blanks_bits(blanks);
-    return;
-  }
+void LineText::remove_prefix_in_block(size_t n) {
   std::memmove(data_, data_ + n, size_ - n);
   set_size(size_ - n);
 }
 
-LineText& LineText::insert(size_t pos, size_t n, char c) {
+LineText& LineText::insert_in_block(size_t pos, size_t n, char c) {
   if (n == 0) return *this;
-  if (pos == 0 && c == ' ' && !owned() && n <= blanks_before()) {
-    // The blanks are the bytes just before the text.
-    data_ -= n;
-    size_ += static_cast<uint32_t>(n);
-    bits_ = (bits_ & ~kBlanksBits) | blanks_bits(blanks_before() - n);
-    return *this;
-  }
   reserve(size_ + n);
   std::memmove(data_ + pos + n, data_ + pos, size_ - pos);
   std::memset(data_ + pos, c, n);

@@ -126,7 +126,16 @@ class LineText {
   LineText& operator+=(const std::string& s) { return append(s); }
   LineText& operator+=(const char* s) { return append(std::string_view(s)); }
   // Puts `n` copies of `c` before position `pos`.
-  LineText& insert(size_t pos, size_t n, char c);
+  LineText& insert(size_t pos, size_t n, char c) {
+    if (pos == 0 && c == ' ' && !owned() && n <= blanks_before()) {
+      // The blanks are the bytes just before the text.
+      data_ -= n;
+      size_ += static_cast<uint32_t>(n);
+      bits_ = (bits_ & ~kBlanksBits) | blanks_bits(blanks_before() - n);
+      return *this;
+    }
+    return insert_in_block(pos, n, c);
+  }
   void clear() {
     release();
     bits_ = kKnownBit;
@@ -134,7 +143,17 @@ class LineText {
   // Makes room for `n` bytes, for a text about to be built piece by piece.
   void reserve(size_t n);
   // Drops the first `n` bytes, which hold no capital letter.
-  void remove_prefix(size_t n);
+  void remove_prefix(size_t n) {
+    if (owned()) return remove_prefix_in_block(n);
+    // Bytes it does not own are only looked at from further on; the blanks
+    // among them just before the text are noted.
+    size_t blanks = 0;
+    while (blanks < n && blanks < kMaxBlanks && data_[n - 1 - blanks] == ' ') ++blanks;
+    if (blanks == n) blanks += blanks_before();
+    data_ += n;
+    size_ -= static_cast<uint32_t>(n);
+    bits_ = (bits_ & ~kBlanksBits) | blanks_bits(blanks);
+  }
 
   // Changes the text through a std::string: for the text operations written
   // for one.
@@ -206,6 +225,8 @@ class LineText {
   // its final length.
   size_t grown(size_t n) const { return std::max(n, capacity() + capacity() / 2); }
   void copy_from(const LineText& o);
+  LineText& insert_in_block(size_t pos, size_t n, char c);
+  void remove_prefix_in_block(size_t n);
   void steal(LineText& o) noexcept {
     data_ = o.data_;
     size_ = o.size_;
