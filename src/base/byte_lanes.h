@@ -27,6 +27,14 @@ inline uint64_t capital_lanes(uint64_t x) {
   return (kOnes * (127 + 'Z' + 1) - b) & ~x & (b + kOnes * (127 - ('A' - 1))) & kHigh;
 }
 
+// The bytes of x equal to c, as the high bit of their lanes.
+inline uint64_t word_lanes_equal(uint64_t x, char c) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kLow7 = kOnes * 0x7f;
+  const uint64_t t = x ^ (kOnes * static_cast<unsigned char>(c));
+  return ~(((t & kLow7) + kLow7) | t) & (kOnes * 0x80);
+}
+
 // Sixteen bytes. A comparison of two gives a lane of all ones where it holds.
 typedef unsigned char Bytes16 __attribute__((vector_size(16)));
 

@@ -317,14 +317,6 @@ std::string StringToUpper(std::string s) {
 
 namespace {
 
-// The lanes of the bytes of x equal to c, as the high bit of each lane.
-uint64_t word_lanes_equal(uint64_t x, char c) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kLow7 = kOnes * 0x7f;
-  const uint64_t t = x ^ (kOnes * static_cast<unsigned char>(c));
-  return ~(((t & kLow7) + kLow7) | t) & (kOnes * 0x80);
-}
-
 // Whether the 17 bytes at p hold a byte that ends the test among the first
 // 16 (`with_last`: all 17), or a ";;" starting among the first 16.
 bool stops16(const char* p, bool raw, bool with_last) {
