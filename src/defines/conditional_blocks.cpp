@@ -55,14 +55,15 @@ struct OpenBlock {
   bool skip;          // undefined nested block in a non-final run: left whole
 };
 
-// `known` is the block's name when the caller has looked it up already and
-// found it defined.
+// `name` is the block's name when the caller has it already; `defined`,
+// that the caller has looked it up and found it defined.
 OpenBlock open_block(RunContext& run, int a0, const Lines& lines, const Defs& table, bool removing,
-                     int all, bool build_only, const std::string* known = nullptr) {
+                     int all, bool build_only, const std::string* name = nullptr,
+                     bool defined = false) {
   OpenBlock b;
   b.a0 = a0;
   b.text = lines[a0].text;
-  b.name = known ? *known : word_after(b.text, "IFDEF ");
+  b.name = name ? *name : word_after(b.text, "IFDEF ");
   b.removing = removing;
   if (verbose_trace(run)) {
     trace(run, "");
@@ -76,7 +77,7 @@ OpenBlock open_block(RunContext& run, int a0, const Lines& lines, const Defs& ta
     b.skip = true;
     return b;
   }
-  b.active = removing ? false : known || get_def_index(run, lines[a0], b.name, table) >= 0;
+  b.active = removing ? false : defined || get_def_index(run, lines[a0], b.name, table) >= 0;
   b.skip = !removing && !b.active && all == 0;
   return b;
 }
@@ -86,9 +87,10 @@ using OpenBlocks = std::vector<OpenBlock>;
 
 // Resolves the block whose IFDEF is at a0; returns the index of its ENDIF.
 int resolve_block(RunContext& run, int a0, Lines& lines, const Defs& table, bool removing, int all,
-                  bool build_only, OpenBlocks& open, const std::string* known = nullptr) {
+                  bool build_only, OpenBlocks& open, const std::string* name = nullptr,
+                  bool defined = false) {
   open.clear();
-  open.push_back(open_block(run, a0, lines, table, removing, all, build_only, known));
+  open.push_back(open_block(run, a0, lines, table, removing, all, build_only, name, defined));
   int a = a0;
   if (!open.back().skip) {
     mark(lines[a0]);
@@ -179,12 +181,11 @@ void insert_defs(RunContext& run, Lines& lines, const Defs& table, Scope scope, 
         const int at = static_cast<int>(i);
         const bool considered = !build_only || match(name, "BUILD");
         if (considered && all) {
-          resolve_block(run, at, lines, table, false, all, build_only, open);
+          resolve_block(run, at, lines, table, false, all, build_only, open, &name);
         } else if (considered && get_def_index(run, line, name, table) >= 0) {
           // A TRUE(...) condition is decided again, as every lookup decides it.
           const bool decided = !match(name, "TRUE(");
-          resolve_block(run, at, lines, table, false, all, build_only, open,
-                        decided ? &name : nullptr);
+          resolve_block(run, at, lines, table, false, all, build_only, open, &name, decided);
         }
       } else if (match(line.text, "DVAL(")) {
         replace_dvals(run, line, table);
